@@ -1,0 +1,15 @@
+#pragma once
+// The program's life: start-up, the state loop, shutdown.
+
+// Returns 0 after a normal run, 1 when start-up fails.
+int SDL_main(int argc, char* argv[]);
+
+bool init();
+bool load_files();
+void SetClips();
+void SetGuyDefaults();
+void clean_up();
+
+// Frees every loaded asset (and nulls the globals) without touching the
+// libraries or the high score; clean_up uses it, and so do tests.
+void FreeAssets();

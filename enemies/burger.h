@@ -1,0 +1,22 @@
+#pragma once
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <vector>
+#include "enemies/guy.h"
+
+// Walks straight on, turns at walls, falls off ledges, dies when stomped.
+class Burger : public Guy
+{
+public:
+    Burger();
+    void Update() override;
+    void SetCollBoxes() override;
+    void HandleRat(Rat& rat) override;
+    void HandleRatColl(Rat& rat, std::vector<CollData>& data) override;
+    void HandleTiles(std::vector<Tile*>& tiles) override;
+    std::string GetTag() override { return "Burger"; }
+
+    static SDL_Surface* default_ss;
+    static std::vector<SDL_Rect>* defaultClips;
+    static Mix_Chunk* die_se;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// Drawing of the world and the heads-up display onto the screen. Nothing
+// here flips the screen.
+
+void DrawGame();
+void DrawHUD();
+void DrawHUDScore();
+void DrawHUDLives();
+void DrawHUDTime();
+
+// Where the background's first copy starts, for a camera at cameraX and a
+// picture width wide.
+int BackgroundSourceX(int cameraX, int width);

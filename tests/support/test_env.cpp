@@ -1,0 +1,155 @@
+#include "tests/support/test_env.h"
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include "app/globals.h"
+#include "app/startup.h"
+#include "app/state_stack.h"
+#include "enemies/guy.h"
+#include "play/level_file.h"
+#include "toolkit/vek_clock.h"
+#include "world/game_random.h"
+
+static bool started = false;
+
+void SeedAll(unsigned seed)
+{
+    srand(seed);
+    SeedGameRandom(seed);
+}
+
+bool StartGame()
+{
+    if (!started)
+    {
+        if (!init() || !load_files())
+            return false;
+        SetClips();
+        SetGuyDefaults();
+        started = true;
+    }
+    SeedAll(12345);
+    return true;
+}
+
+void HoldKey(SDLKey key, bool down)
+{
+    Uint8* keys = SDL_GetKeyState(NULL);
+    keys[key] = down ? 1 : 0;
+}
+
+void ReleaseAllKeys()
+{
+    int count = 0;
+    Uint8* keys = SDL_GetKeyState(&count);
+    for (int i = 0; i < count; ++i)
+        keys[i] = 0;
+}
+
+static void PushKey(Uint8 type, SDLKey key)
+{
+    SDL_Event e;
+    e.type = type;
+    e.key.type = type;
+    e.key.which = 0;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.scancode = 0;
+    e.key.keysym.sym = key;
+    e.key.keysym.mod = KMOD_NONE;
+    e.key.keysym.unicode = 0;
+    SDL_PushEvent(&e);
+}
+
+void PushKeyPress(SDLKey key)
+{
+    PushKey(SDL_KEYDOWN, key);
+    PushKey(SDL_KEYUP, key);
+}
+
+void PushQuitEvent()
+{
+    SDL_Event e;
+    e.type = SDL_QUIT;
+    e.quit.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+void DrainEvents()
+{
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+    {
+    }
+}
+
+void ResetGameState()
+{
+    while (!StateStack.empty())
+        StateStack.pop();
+    ClearWorld();
+    DrainEvents();
+    ReleaseAllKeys();
+    score = 0;
+    level = 1;
+    gameTimer.Stop();
+    event = SDL_Event();
+}
+
+static Uint32 fakeNow = 0;
+static Uint32 FakeTicks() { return fakeNow; }
+static void FakeDelay(Uint32 ms) { fakeNow += ms; }
+
+void InstallFakeClock(Uint32 startMs)
+{
+    fakeNow = startMs;
+    VEK_SetTickSource(FakeTicks);
+    VEK_SetDelaySink(FakeDelay);
+}
+
+void AdvanceFakeClock(Uint32 ms) { fakeNow += ms; }
+
+void RemoveFakeClock()
+{
+    VEK_SetTickSource(nullptr);
+    VEK_SetDelaySink(nullptr);
+}
+
+void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& b)
+{
+    SDL_LockSurface(surface);
+    int bpp = surface->format->BytesPerPixel;
+    Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
+    Uint32 pixel = 0;
+    switch (bpp)
+    {
+    case 1: pixel = *p; break;
+    case 2: pixel = *reinterpret_cast<Uint16*>(p); break;
+    case 3:
+        pixel = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
+                                                : (p[0] | p[1] << 8 | p[2] << 16);
+        break;
+    default: pixel = *reinterpret_cast<Uint32*>(p); break;
+    }
+    SDL_UnlockSurface(surface);
+    SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+}
+
+std::string ReadFile(const std::string& name)
+{
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteFile(const std::string& name, const std::string& contents)
+{
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out << contents;
+}
+
+bool FileExists(const std::string& name)
+{
+    std::ifstream in(name);
+    return in.good();
+}

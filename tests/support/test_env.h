@@ -1,0 +1,44 @@
+#pragma once
+#include <SDL.h>
+#include <string>
+
+// The headless test harness. main() puts every test program in a fresh
+// temporary working folder holding the generated assets, with SDL's dummy
+// video and audio drivers.
+
+// The temporary working folder of this test program.
+const std::string& TestDir();
+
+// Brings the game up once per process as the program does (libraries,
+// window, assets, clips, class defaults); false when it could not. Seeds
+// both random generators with a fixed value each call.
+bool StartGame();
+// Reseeds rand() and the game generator.
+void SeedAll(unsigned seed);
+
+// Held keys, written straight into SDL's key-state array.
+void HoldKey(SDLKey key, bool down = true);
+void ReleaseAllKeys();
+// Queues a key press (and release) event.
+void PushKeyPress(SDLKey key);
+void PushQuitEvent();
+// Drops every queued event.
+void DrainEvents();
+
+// Empties the state stack and the world lists, and resets the play
+// globals, so that one test cannot leak into the next.
+void ResetGameState();
+
+// A fake millisecond clock for the game's timers and pacing: while it is
+// installed, VEK_GetTicks reads it and VEK_Delay advances it.
+void InstallFakeClock(Uint32 startMs = 1000);
+void AdvanceFakeClock(Uint32 ms);
+void RemoveFakeClock();
+
+// Reads a pixel of a surface as red, green, blue.
+void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& b);
+
+// Whole contents of a file ("" when missing); writes a file.
+std::string ReadFile(const std::string& name);
+void WriteFile(const std::string& name, const std::string& contents);
+bool FileExists(const std::string& name);

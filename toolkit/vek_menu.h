@@ -1,0 +1,45 @@
+#pragma once
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <string>
+#include <vector>
+
+// Keyboard-driven text menu: header lines on top, option lines beneath, one
+// option highlighted. Up and Down move the highlight, Return chooses.
+class VekMenu
+{
+public:
+    VekMenu();
+    ~VekMenu();
+
+    void Reset();
+    void AddHeader(const char* text);
+    void AddHeader(std::string& text);
+    void AddOption(const char* text);
+    void AddOption(std::string& text);
+    void SetOnColor(int r, int g, int b);
+    void SetOffColor(int r, int g, int b);
+    void SetHeaderColor(int r, int g, int b);
+
+    // A new surface holding the rendered menu (the caller frees it), or null.
+    SDL_Surface* Draw(TTF_Font* headerFont, TTF_Font* optionFont);
+    void ShowCentred(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont);
+    void ShowBoxed(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont, SDL_Surface* boxImage);
+
+    // Handles at most one pending event; the chosen index, or -1.
+    int AcceptChoice(SDL_Event& event);
+    // Runs the dialog until an option is accepted.
+    int GetChoice(SDL_Event& event, SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont);
+
+    int GetSelected() const { return choice; }
+    const std::vector<std::string>& GetHeaders() const { return headers; }
+    const std::vector<std::string>& GetOptions() const { return options; }
+
+private:
+    std::vector<std::string> headers;
+    std::vector<std::string> options;
+    SDL_Color offColor;
+    SDL_Color onColor;
+    SDL_Color headerColor;
+    int choice;
+};

@@ -1,0 +1,26 @@
+#pragma once
+#include <SDL.h>
+#include <vector>
+#include "world/things.h"
+
+// A sprite cut from a shared sheet: everything that is drawn and animated.
+class AnimatedThing : public MobileThing, public CollidableThing
+{
+public:
+    AnimatedThing();
+    virtual ~AnimatedThing();
+    virtual void Show(SDL_Surface* screen, SDL_Rect camera);
+    virtual void SetSpriteSheet(SDL_Surface* sheet);
+    virtual void SetClips(std::vector<SDL_Rect>* clipList);
+
+    int GetCurrentClip() const { return currentClip; }
+    int GetSpriteTimer() const { return spriteTimer; }
+    SDL_Surface* GetSpriteSheet() const { return spriteSheet; }
+    std::vector<SDL_Rect>* GetClips() const { return clips; }
+
+protected:
+    int currentClip;
+    int spriteTimer;
+    SDL_Surface* spriteSheet; // shared asset, not owned
+    std::vector<SDL_Rect>* clips; // shared asset, not owned
+};

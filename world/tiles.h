@@ -1,0 +1,67 @@
+#pragma once
+#include <SDL.h>
+#include <string>
+#include <vector>
+#include "world/animated.h"
+#include "world/things.h"
+
+const int GHOST = 0;    // stops nothing
+const int PLATFORM = 1; // only its top stops things
+const int SOLID = 2;    // all four sides stop things
+
+const int TERRAIN_TILES = 18;
+const int TERRAIN_TS_COLS = 4;
+extern const int TERRAIN_SOL[TERRAIN_TILES];
+
+// One square of the level grid.
+class Tile : public LocatedThing, public CollidableThing
+{
+public:
+    Tile(int x, int y, int solidity, int tileType);
+    // Tiles are owned and destroyed through Tile*; this reaches the animated
+    // part of a water tile.
+    virtual ~Tile();
+    virtual std::string GetTag();
+    virtual void Show(SDL_Surface* screen, SDL_Rect camera) = 0;
+
+    int GetSolidity() const { return solidity; }
+    int GetTileType() const { return tileType; }
+    bool TopIsImp() const;
+    bool BottomIsImp() const;
+    bool LeftIsImp() const;
+    bool RightIsImp() const;
+
+protected:
+    int solidity;
+    int tileType;
+};
+
+// A terrain tile: one clip of the terrain sheet.
+class InanimateTile : public Tile
+{
+public:
+    InanimateTile(int x, int y, int solidity, int tileType, SDL_Surface* sheet, SDL_Rect* clip);
+    std::string GetTag() override;
+    void Show(SDL_Surface* screen, SDL_Rect camera) override;
+
+private:
+    SDL_Surface* spriteSheet; // shared, not owned
+    SDL_Rect* clip;           // into the shared clip list, not owned
+};
+
+// Water animates as it is drawn, in play and in the editor alike.
+class WaterTile : public Tile, public AnimatedThing
+{
+public:
+    WaterTile(int x, int y, int solidity, int tileType, SDL_Surface* sheet, std::vector<SDL_Rect>* clips);
+    std::string GetTag() override;
+    void Show(SDL_Surface* screen, SDL_Rect camera) override;
+
+    // The tile part holds the position, size and box; the animated part only
+    // its sheet, clips and animation.
+    int GetXPos() const { return Tile::GetXPos(); }
+    int GetYPos() const { return Tile::GetYPos(); }
+    int GetXSize() const { return Tile::GetXSize(); }
+    int GetYSize() const { return Tile::GetYSize(); }
+    std::vector<SDL_Rect>& GetCollisionBoxes() { return Tile::GetCollisionBoxes(); }
+};
