@@ -19,6 +19,10 @@ public:
     std::vector<SDL_Rect>* GetClips() const { return clips; }
 
 protected:
+    // Draws the current clip with its top-left at screen (x, y); false, and
+    // nothing drawn, without a sheet, without clips or past the clip list.
+    bool DrawClip(SDL_Surface* screen, int x, int y);
+
     int currentClip;
     int spriteTimer;
     SDL_Surface* spriteSheet; // shared asset, not owned
