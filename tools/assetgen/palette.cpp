@@ -1,3 +1,4 @@
+#include "text_lines.h"
 #include "palette.h"
 
 #include <fstream>
@@ -12,7 +13,7 @@ Palette Palette::Load(const std::string& path) {
     int lineNo = 0;
     while (std::getline(in, line)) {
         ++lineNo;
-        line = line.substr(0, line.find('#'));
+        line = StripComment(line);
         std::istringstream fields(line);
         std::string name;
         if (!(fields >> name)) continue;
