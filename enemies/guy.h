@@ -33,6 +33,10 @@ public:
     bool IsDead() const { return dead; }
     int GetDeadTime() const { return deadTime; }
 
+    // Whether the record of one rat box (RAT_BOX_FEET ...) says it touched;
+    // a list too short to hold that box says no.
+    static bool RatBoxTouched(const std::vector<CollData>& ratData, int box);
+
 protected:
     // Kill's consequence for the kinds that die: clip 4, no boxes, erased
     // after DEAD_FOR updates.

@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 #include <vector>
 #include "enemies/guy.h"
+#include "enemies/projectile.h"
 
 const int SCI_STAND = 0;
 const int SCI_WALK = 1;
@@ -11,28 +12,6 @@ const int SCI_HIT_POINTS = 3;
 const int SCI_STOP_TIME = 80;
 const int SCI_MOVE_TIME = 80;
 const int SCI_POTION_TIME = 200;
-
-// The scientist's thrown pond weed. Owned by its scientist, never in the
-// enemy list.
-class Projectile : public Guy
-{
-public:
-    Projectile();
-    void Start() { finished = false; }
-    void Finish() { finished = true; }
-    bool IsFinished() const { return finished; }
-
-    void UpdateSprite() override;
-    void SetCollBoxes() override;
-    void HandleRat(Rat& rat) override;
-    void HandleTiles(std::vector<Tile*>& tiles) override;
-
-    static SDL_Surface* default_ss;
-    static std::vector<SDL_Rect>* defaultClips;
-
-private:
-    bool finished;
-};
 
 // The arena's end enemy: paces, throws, drinks a potion after each of the
 // first three stomps and dies on the fourth.
@@ -70,6 +49,9 @@ public:
     static Mix_Chunk* throw_se;
 
 private:
+    // The decision of a contact: the rat's feet on him, or any other box.
+    void StompOrTouch(Rat& rat, bool stomped);
+
     Projectile projectile;
     int action;
     int actionTime;
