@@ -58,4 +58,8 @@ bool LoadReplay(const std::string& fileName, Replay& replay, std::string* error 
 // be in the working folder. Nothing is drawn unless draw is set.
 ReplayOutcome RunReplay(const Replay& replay, bool draw = false);
 
+// "won 2345 4 37 5510 620": the words of an expect line.
 std::string FormatOutcome(const ReplayOutcome& outcome);
+// The replay text with its expect line set to outcome (added at the end
+// when it had none); every other line is kept as it was.
+std::string WithExpectLine(const std::string& text, const ReplayOutcome& outcome);

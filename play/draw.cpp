@@ -1,0 +1,101 @@
+#include "play/draw.h"
+#include <sstream>
+#include <string>
+#include "app/globals.h"
+#include "enemies/guy.h"
+#include "toolkit/vek_surface.h"
+#include "world/constants.h"
+
+static const int HUD_SCORE_X = 20;
+static const int HUD_LIVES_X = 240;
+static const int HUD_TIME_X = 440;
+// From this many seconds left the time flickers red.
+static const int HUD_HURRY_SECONDS = 50;
+static const SDL_Color HUD_HURRY_COLOR = {255, 0, 0, 0};
+// The background scrolls at a third of the camera's speed.
+static const int BACKGROUND_SLOWDOWN = 3;
+
+int BackgroundSourceX(int cameraX, int width)
+{
+    if (width <= 0)
+        return 0;
+    return (cameraX / BACKGROUND_SLOWDOWN) % width;
+}
+
+// Two copies side by side: the second starts where the picture's right end
+// leaves off, so the background repeats endlessly to the side. A source
+// rectangle left of the picture is shortened and drawn further right by the
+// blit itself.
+static void DrawBackground(SDL_Rect view)
+{
+    if (!level_bg)
+        return;
+    int width = level_bg->w;
+    SDL_Rect source = view;
+    source.x = static_cast<Sint16>(BackgroundSourceX(view.x, width));
+    SDL_Rect first = source;
+    VEK_BlitSurface(level_bg, &first, screen, 0, 0);
+    SDL_Rect second = source;
+    second.x = static_cast<Sint16>(source.x - width);
+    VEK_BlitSurface(level_bg, &second, screen, 0, 0);
+}
+
+void DrawGame()
+{
+    if (!screen)
+        return;
+    SDL_Rect view = camera.GetRect();
+    DrawBackground(view);
+    for (Tile* t : tile)
+        t->Show(screen, view);
+    for (Cheese* c : cheese)
+        c->Show(screen, view);
+    for (Guy* g : guy)
+        g->Show(screen, view);
+    rat.Show(screen, view);
+}
+
+// A text that cannot be rendered is simply missing from this frame.
+static void DrawHUDText(const std::string& text, int x, SDL_Color color)
+{
+    if (!font2 || !screen)
+        return;
+    SDL_Surface* rendered = TTF_RenderText_Solid(font2, text.c_str(), color);
+    if (!rendered)
+        return;
+    VEK_BlitSurface(rendered, nullptr, screen, x, 0);
+    SDL_FreeSurface(rendered);
+}
+
+void DrawHUD()
+{
+    DrawHUDScore();
+    DrawHUDLives();
+    DrawHUDTime();
+}
+
+void DrawHUDScore()
+{
+    std::ostringstream text;
+    // Collected pieces leave the list, so score plus what is left is the
+    // number the level started with.
+    text << "Cheese: " << score << "/" << score + static_cast<int>(cheese.size());
+    DrawHUDText(text.str(), HUD_SCORE_X, color2);
+}
+
+void DrawHUDLives()
+{
+    std::ostringstream text;
+    text << "Lives: " << rat.GetLives();
+    DrawHUDText(text.str(), HUD_LIVES_X, color2);
+}
+
+void DrawHUDTime()
+{
+    Uint32 seconds = gameTimer.GetTicks() / 1000;
+    std::ostringstream text;
+    text << "Time: " << static_cast<unsigned>(LEVEL_TIME - seconds);
+    long long left = static_cast<long long>(LEVEL_TIME) - seconds;
+    bool flickerRed = left <= HUD_HURRY_SECONDS && frameCount % 3 != 0;
+    DrawHUDText(text.str(), HUD_TIME_X, flickerRed ? HUD_HURRY_COLOR : color2);
+}

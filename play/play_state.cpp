@@ -1,0 +1,268 @@
+#include "play/play_state.h"
+#include <vector>
+#include "app/globals.h"
+#include "app/menu_states.h"
+#include "app/state_stack.h"
+#include "enemies/guy.h"
+#include "play/draw.h"
+#include "play/level_file.h"
+#include "world/constants.h"
+
+// Horizontal control and friction act on every third frame.
+static const Uint32 CONTROL_EVERY = 3;
+// The screen is redrawn on every second frame.
+static const Uint32 DRAW_EVERY = 2;
+// How far the rat may sink into a wall it is pushed out of.
+static const int WALL_OVERLAP = 3;
+// Beyond this point the camera locks on the scientist's arena.
+static const int ARENA_X = 5472;
+static const int ARENA_Y = 400;
+static const int ARENA_CAMERA_X = 5488;
+static const int ARENA_CAMERA_Y = 464;
+
+static void FollowRat()
+{
+    camera.Follow(rat.GetXPos() + rat.GetXSize() / 2, rat.GetYPos() + rat.GetYSize() / 2, CAMERA_TIGHTNESS_X,
+                  CAMERA_TIGHTNESS_Y, LEVEL_RECT);
+}
+
+// A game that ends replaces everything above the main menu with its result.
+static void EndGame(StateFunction result)
+{
+    PopUntil(MenuState);
+    PushState(result);
+    RecordHiScore();
+}
+
+void RecordHiScore()
+{
+    if (score > hiScore)
+        hiScore = score;
+}
+
+static void ForEachScientist(void (Guy::*action)())
+{
+    for (Guy* g : guy)
+        if (g->GetTag() == "Scientist")
+            (g->*action)();
+}
+
+void PrePlay()
+{
+    LoadLevel(LevelFileName(level));
+    gameTimer.Start();
+    score = 0;
+    rat.SetLives(LIVES);
+    if (Mix_PlayingMusic())
+        Mix_HaltMusic();
+    if (music1)
+        Mix_PlayMusic(music1, -1);
+    camera.SetBothSize(SCREEN_WIDTH, SCREEN_HEIGHT);
+    FollowRat();
+}
+
+// One event a frame; further events wait for later frames.
+static void TakeEvent()
+{
+    if (!SDL_PollEvent(&event))
+        return;
+    if (event.type == SDL_QUIT)
+        PushState(QuitToDosState);
+    else if (event.type == SDL_KEYDOWN && (event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE))
+        PushState(PauseState);
+}
+
+static void ReadHeldKeys()
+{
+    Uint8* keys = SDL_GetKeyState(NULL);
+    bool controlFrame = frameCount % CONTROL_EVERY == 0;
+    if (keys[SDLK_LEFT] && controlFrame)
+        rat.Left();
+    if (keys[SDLK_RIGHT] && controlFrame)
+        rat.Right();
+    if (keys[SDLK_UP])
+        rat.Jump();
+    if (controlFrame)
+        rat.Friction();
+}
+
+// An erased enemy leaves the list at once; the index stays put so that the
+// enemy moving into its place is updated in the same frame.
+static void UpdateEnemies()
+{
+    for (size_t i = 0; i < guy.size();)
+    {
+        Guy* g = guy[i];
+        g->Update();
+        if (!g->EraseYet())
+        {
+            ++i;
+            continue;
+        }
+        if (g->GetTag() == "Scientist")
+            EndGame(WonState);
+        delete g;
+        guy.erase(guy.begin() + i);
+    }
+}
+
+static void CollectCheese()
+{
+    for (size_t i = 0; i < cheese.size();)
+    {
+        Cheese* c = cheese[i];
+        if (!rat.HasCollided(c->GetCollisionBoxes(), nullptr, nullptr))
+        {
+            ++i;
+            continue;
+        }
+        delete c;
+        cheese.erase(cheese.begin() + i);
+        score += 1;
+    }
+}
+
+static bool Touched(const std::vector<CollData>& data, int box)
+{
+    return static_cast<size_t>(box) < data.size() && data[box].collided;
+}
+
+// Walls push the rat back, tops land it, bottoms stop its rise. All tests
+// read the overlaps found before any push: only a landing finds them anew.
+static void RatAgainstTile(Tile* t)
+{
+    std::vector<CollData> data;
+    if (!rat.HasCollided(t->GetCollisionBoxes(), &data, nullptr))
+        return;
+    if (Touched(data, RAT_BOX_LEFT) && t->RightIsImp() && rat.GetXVel() < 0)
+    {
+        rat.SetXPos(t->GetXPos() + t->GetXSize() - WALL_OVERLAP);
+        rat.SetXVel(0);
+    }
+    if (Touched(data, RAT_BOX_RIGHT) && t->LeftIsImp() && rat.GetXVel() > 0)
+    {
+        rat.SetXPos(t->GetXPos() - rat.GetXSize() + WALL_OVERLAP);
+        rat.SetXVel(0);
+    }
+    // Only a rat whose bottom was at or above the tile's top before this
+    // frame's move lands: one rising through from below is not set on top.
+    if (Touched(data, RAT_BOX_FEET) && t->TopIsImp() && rat.GetYVel() > 0 &&
+        t->GetYPos() >= rat.GetYPos() + rat.GetYSize() - rat.GetYVel())
+    {
+        rat.SetYPos(t->GetYPos() - rat.GetYSize());
+        rat.SetYVel(0);
+        rat.Landed();
+        rat.SetCollBoxes();
+        rat.HasCollided(t->GetCollisionBoxes(), &data, nullptr);
+    }
+    if (Touched(data, RAT_BOX_HEAD) && t->BottomIsImp() && rat.GetYVel() < 0)
+    {
+        rat.SetYPos(t->GetYPos() + t->GetYSize());
+        rat.SetYVel(0);
+        rat.Peaked();
+    }
+}
+
+static void KeepRatInWorld()
+{
+    if (rat.GetYPos() + rat.GetYSize() > LEVEL_HEIGHT)
+        rat.Kill();
+    if (rat.GetXPos() < 0)
+    {
+        rat.SetXPos(0);
+        rat.SetXVel(0);
+    }
+    if (rat.GetXPos() + rat.GetXSize() > LEVEL_WIDTH)
+    {
+        rat.SetXPos(LEVEL_WIDTH - rat.GetXSize());
+        rat.SetXVel(0);
+    }
+}
+
+static void CheckTimeLimit()
+{
+    if (gameTimer.GetTicks() / 1000 > static_cast<Uint32>(LEVEL_TIME))
+    {
+        rat.Kill();
+        gameTimer.Start();
+    }
+}
+
+static void PlaceCamera()
+{
+    FollowRat();
+    if (rat.GetXPos() > ARENA_X && rat.GetYPos() > ARENA_Y)
+    {
+        camera.SetBothPos(ARENA_CAMERA_X, ARENA_CAMERA_Y);
+        if (rat.IsAlive())
+            ForEachScientist(&Guy::Unmute);
+    }
+}
+
+bool PlayFrame()
+{
+    TakeEvent();
+    ReadHeldKeys();
+    UpdateEnemies();
+    for (Cheese* c : cheese)
+        c->UpdateSprite();
+    rat.Update();
+    CollectCheese();
+    for (Guy* g : guy)
+        g->HandleRat(rat);
+    for (Tile* t : tile)
+        RatAgainstTile(t);
+    for (Guy* g : guy)
+        g->HandleTiles(tile);
+    for (Guy* g : guy)
+        if (g->GetYPos() + g->GetYSize() > LEVEL_HEIGHT)
+            g->Kill();
+    KeepRatInWorld();
+    CheckTimeLimit();
+    if (rat.GetLives() <= 0)
+    {
+        // The loss wins over a win or a dialog pushed earlier this frame.
+        EndGame(LostState);
+        return false;
+    }
+    if (!rat.IsAlive())
+    {
+        ForEachScientist(&Guy::Mute);
+        rat.UpdateSprite();
+        PushState(RespawnState);
+    }
+    PlaceCamera();
+    return true;
+}
+
+void PlayState()
+{
+    while (IsTopState(PlayState))
+    {
+        if (!PlayFrame())
+            return;
+        if (frameCount % DRAW_EVERY == 0)
+        {
+            DrawGame();
+            DrawHUD();
+            SDL_Flip(screen);
+        }
+        CapFrameRate();
+    }
+}
+
+void RespawnFrame()
+{
+    if (rat.Respawn())
+        PopState();
+    FollowRat();
+}
+
+void RespawnState()
+{
+    RespawnFrame();
+    DrawGame();
+    DrawHUDLives();
+    SDL_Flip(screen);
+    CapFrameRate();
+}
