@@ -26,6 +26,8 @@ bool StartGame()
             return false;
         SetClips();
         SetGuyDefaults();
+        // The frame pacing reads this timer, as it would after SDL_main.
+        frameTimer.Start();
         started = true;
     }
     SeedAll(12345);
@@ -104,6 +106,10 @@ void InstallFakeClock(Uint32 startMs)
     fakeNow = startMs;
     VEK_SetTickSource(FakeTicks);
     VEK_SetDelaySink(FakeDelay);
+    // Restart the pacing on the fake clock, or the first paced frame would
+    // measure against the real one.
+    frameTimer.Start();
+    lastFrame = 0;
 }
 
 void AdvanceFakeClock(Uint32 ms) { fakeNow += ms; }
