@@ -1,0 +1,206 @@
+#include "app/startup.h"
+#include <cstdlib>
+#include <ctime>
+#include "app/globals.h"
+#include "app/hiscore.h"
+#include "app/menu_states.h"
+#include "app/state_stack.h"
+#include "enemies/burger.h"
+#include "enemies/eel.h"
+#include "enemies/projectile.h"
+#include "enemies/scientist.h"
+#include "toolkit/vek_surface.h"
+#include "world/cheese.h"
+#include "world/constants.h"
+#include "world/game_random.h"
+#include "world/rat.h"
+
+static const char* const WINDOW_CAPTION = "Sump Run Level";
+
+int SDL_main(int, char*[])
+{
+    frameTimer.Start();
+    const time_t now = time(NULL);
+    srand(static_cast<unsigned>(now));
+    SeedGameRandom(static_cast<uint32_t>(now));
+
+    // A failed start leaves whatever it got in place: the process ends next.
+    if (!init())
+        return 1;
+    if (!load_files())
+        return 1;
+    SetClips();
+    SetGuyDefaults();
+
+    PushState(MenuState);
+    RunStates();
+
+    clean_up();
+    return 0;
+}
+
+bool init()
+{
+    if (SDL_Init(SDL_INIT_EVERYTHING) == -1)
+        return false;
+    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
+    if (!screen)
+        return false;
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
+        return false;
+    if (TTF_Init() == -1)
+        return false;
+    SDL_WM_SetCaption(WINDOW_CAPTION, NULL);
+    SDL_ShowCursor(SDL_DISABLE);
+    return true;
+}
+
+static Mix_Chunk* LoadEffect(const char* fileName)
+{
+    SDL_RWops* stream = SDL_RWFromFile(fileName, "rb");
+    if (!stream)
+        return nullptr;
+    return Mix_LoadWAV_RW(stream, 1);
+}
+
+bool load_files()
+{
+    menuBox = VEK_LoadImage("menubox.bmp");
+    menu_bg = VEK_LoadImage("gen_bg_4gobs1.png");
+    cursor_ss = VEK_LoadImage("sumprun_cursor.png");
+    level_bg = VEK_LoadImage("sumprun_bg_1.png");
+    terrain_ts = VEK_LoadImage("sumprun_ts_1.png");
+    water_ts = VEK_LoadImage("sumprun_ts_water.png");
+    cheese_ss = VEK_LoadImage("sumprun_ts_cheese.png");
+    burger_ss = VEK_LoadImage("sumprun_ss_burger.png");
+    eel_ss = VEK_LoadImage("sumprun_ss_eel.png");
+    scientist_ss = VEK_LoadImage("sumprun_ss_scientist.png");
+    projectile_ss = VEK_LoadImage("sumprun_ss_pondweed.png");
+    rat_ss = VEK_LoadImage("sumprun_ss_rat.png");
+    if (!menuBox || !menu_bg || !projectile_ss)
+        return false;
+
+    music1 = Mix_LoadMUS("SRSong1.ogg");
+    music2 = Mix_LoadMUS("SRSong2.ogg");
+    rat_jump_se = LoadEffect("rat_jump_se.ogg");
+    rat_die_se = LoadEffect("rat_die_se.ogg");
+    eel_kill_se = LoadEffect("eel_kill_se.ogg");
+    burger_die_se = LoadEffect("burger_die_se.ogg");
+    sci_drink_se = LoadEffect("sci_drink_se.ogg");
+    sci_throw_se = LoadEffect("sci_throw_se.ogg");
+    if (!music1 || !music2 || !rat_jump_se)
+        return false;
+
+    font1 = TTF_OpenFont("impact.ttf", 50);
+    font2 = TTF_OpenFont("verdana.ttf", 25);
+    if (!font1 || !font2)
+        return false;
+
+    hiScore = ReadHiScore();
+    return true;
+}
+
+// Clip i of a sheet laid out as a grid of cells, columns wide.
+static void CutGrid(std::vector<SDL_Rect>& clips, int count, int columns, int w, int h)
+{
+    clips.clear();
+    for (int i = 0; i < count; ++i)
+    {
+        SDL_Rect r;
+        r.x = static_cast<Sint16>(w * (i % columns));
+        r.y = static_cast<Sint16>(h * (i / columns));
+        r.w = static_cast<Uint16>(w);
+        r.h = static_cast<Uint16>(h);
+        clips.push_back(r);
+    }
+}
+
+void SetClips()
+{
+    // Rows of single frames are a grid as wide as the row.
+    CutGrid(terrainClips, 18, 4, 32, 32);
+    CutGrid(waterClips, 8, 4, 32, 32);
+    CutGrid(cheeseClips, 13, 4, 32, 32);
+    CutGrid(burgerClips, 5, 5, BURGER_WIDTH, BURGER_HEIGHT);
+    CutGrid(eelClips, 5, 5, EEL_WIDTH, EEL_HEIGHT);
+    CutGrid(scientistClips, 15, 15, SCIENTIST_WIDTH, SCIENTIST_HEIGHT);
+    CutGrid(projectileClips, 2, 2, 30, 30);
+    CutGrid(ratClips, 9, 9, RAT_WIDTH, RAT_HEIGHT);
+}
+
+// The class statics only borrow the assets, so they are handed out again
+// whenever the assets change hands.
+static void ShareAssets()
+{
+    Burger::default_ss = burger_ss;
+    Burger::defaultClips = &burgerClips;
+    Burger::die_se = burger_die_se;
+    Eel::default_ss = eel_ss;
+    Eel::defaultClips = &eelClips;
+    Eel::kill_se = eel_kill_se;
+    Scientist::default_ss = scientist_ss;
+    Scientist::defaultClips = &scientistClips;
+    Scientist::drink_se = sci_drink_se;
+    Scientist::throw_se = sci_throw_se;
+    Projectile::default_ss = projectile_ss;
+    Projectile::defaultClips = &projectileClips;
+    Cheese::default_ss = cheese_ss;
+    Cheese::defaultClips = &cheeseClips;
+    Rat::jump_se = rat_jump_se;
+    Rat::die_se = rat_die_se;
+}
+
+void SetGuyDefaults()
+{
+    ShareAssets();
+    rat.SetDefaults(rat_ss, &ratClips);
+}
+
+template <typename T> static void Release(T*& asset, void (*free)(T*))
+{
+    if (asset)
+        free(asset);
+    asset = nullptr;
+}
+
+void FreeAssets()
+{
+    Release(menuBox, SDL_FreeSurface);
+    Release(menu_bg, SDL_FreeSurface);
+    Release(cursor_ss, SDL_FreeSurface);
+    Release(level_bg, SDL_FreeSurface);
+    Release(terrain_ts, SDL_FreeSurface);
+    Release(water_ts, SDL_FreeSurface);
+    Release(cheese_ss, SDL_FreeSurface);
+    Release(burger_ss, SDL_FreeSurface);
+    Release(eel_ss, SDL_FreeSurface);
+    Release(scientist_ss, SDL_FreeSurface);
+    Release(projectile_ss, SDL_FreeSurface);
+    Release(rat_ss, SDL_FreeSurface);
+
+    Release(music1, Mix_FreeMusic);
+    Release(music2, Mix_FreeMusic);
+
+    Release(rat_jump_se, Mix_FreeChunk);
+    Release(rat_die_se, Mix_FreeChunk);
+    Release(eel_kill_se, Mix_FreeChunk);
+    Release(burger_die_se, Mix_FreeChunk);
+    Release(sci_drink_se, Mix_FreeChunk);
+    Release(sci_throw_se, Mix_FreeChunk);
+
+    Release(font1, TTF_CloseFont);
+    Release(font2, TTF_CloseFont);
+
+    // Nothing may keep pointing at what was just freed.
+    ShareAssets();
+    rat.SetSpriteSheet(nullptr);
+}
+
+void clean_up()
+{
+    FreeAssets();
+    WriteHiScore(hiScore);
+    TTF_Quit();
+    // SDL_Quit takes the audio device down with everything else.
+    SDL_Quit();
+}
