@@ -31,16 +31,14 @@ std::vector<unsigned char> ReadBytes(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Reads any PNG as 8-bit RGB; alpha, if any, is dropped.
-Picture LoadPng(const std::string& name) {
+// Reads any PNG as 8-bit RGB; alpha, if any, is dropped. The caller owns
+// the file, so that nothing reaches it across libpng's longjmp.
+Picture ReadPng(FILE* f) {
     Picture pic;
-    FILE* f = std::fopen(AssetPath(name).c_str(), "rb");
-    if (!f) return pic;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
-        std::fclose(f);
         return Picture{};
     }
     png_init_io(png, f);
@@ -58,6 +56,13 @@ Picture LoadPng(const std::string& name) {
         for (int x = 0; x < pic.width; ++x) pic.pixels.push_back({row[3 * x], row[3 * x + 1], row[3 * x + 2]});
     }
     png_destroy_read_struct(&png, &info, nullptr);
+    return pic;
+}
+
+Picture LoadPng(const std::string& name) {
+    FILE* f = std::fopen(AssetPath(name).c_str(), "rb");
+    if (!f) return Picture{};
+    Picture pic = ReadPng(f);
     std::fclose(f);
     return pic;
 }
