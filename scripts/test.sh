@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test:
+#   1. unit and end-to-end tests (RelWithDebInfo build in ./build),
+#   2. the unit tests again under AddressSanitizer and UBSan (./build-asan),
+#   3. the level-file fuzzer for a minute, when clang is there (./build-fuzz).
+# SUMPRUN_BUILD_PREFIX moves the three build folders, SUMPRUN_JOBS sets the
+# parallel jobs (2) and SUMPRUN_FUZZ_SECONDS the fuzzing time (60).
+# Ends non-zero when any step fails, after a summary of all of them.
+set -uo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$repo" || exit 1
+# Build folders are <prefix>, <prefix>-asan and <prefix>-fuzz.
+prefix=${SUMPRUN_BUILD_PREFIX:-$repo/build}
+jobs=${SUMPRUN_JOBS:-2}
+fuzz_seconds=${SUMPRUN_FUZZ_SECONDS:-60}
+logs=$(mktemp -d "${TMPDIR:-/tmp}/sumprun-test.XXXXXX")
+
+# Read only by the sanitized programs: stop at the first error, and accept
+# leaks only inside the system libraries named in tests/lsan.supp.
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$repo/tests/lsan.supp:print_suppressions=0
+
+summary=()
+failures=0
+tests_passed=0
+tests_failed=0
+
+step()
+{
+    local name=$1
+    shift
+    echo
+    echo "==== $name"
+    local start=$SECONDS
+    if "$@"; then
+        summary+=("PASS  $name ($((SECONDS - start)) s)")
+    else
+        summary+=("FAIL  $name ($((SECONDS - start)) s)")
+        failures=$((failures + 1))
+    fi
+}
+
+skip() { summary+=("SKIP  $1: $2"); }
+
+# Runs ctest, keeping its counts for the closing line.
+run_ctest()
+{
+    local log=$1
+    shift
+    ctest "$@" 2>&1 | tee "$log"
+    local status=${PIPESTATUS[0]}
+    local line
+    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+    if [[ "$line" =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+        tests_failed=$((tests_failed + BASH_REMATCH[1]))
+        tests_passed=$((tests_passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+    elif [[ $status -ne 0 ]]; then
+        tests_failed=$((tests_failed + 1))
+    fi
+    [[ $status -eq 0 ]] && ! grep -q 'No tests were found' "$log"
+}
+
+install_deps() { "$repo/scripts/install-deps.sh" --tests; }
+
+build_main()
+{
+    cmake -S "$repo" -B "$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DSUMPRUN_TESTS=ON -DSUMPRUN_SANITIZE=OFF -DSUMPRUN_FUZZ=OFF &&
+        cmake --build "$prefix" -j"$jobs"
+}
+
+test_main()
+{
+    run_ctest "$logs/ctest.log" --test-dir "$prefix" --output-on-failure -j"$jobs" --timeout 900
+}
+
+build_asan()
+{
+    cmake -S "$repo" -B "$prefix-asan" -DCMAKE_BUILD_TYPE=Debug \
+        -DSUMPRUN_TESTS=ON -DSUMPRUN_SANITIZE=ON -DSUMPRUN_FUZZ=OFF &&
+        cmake --build "$prefix-asan" -j"$jobs"
+}
+
+test_asan()
+{
+    run_ctest "$logs/ctest-asan.log" --test-dir "$prefix-asan" --output-on-failure -j"$jobs" -L unit --timeout 1800
+}
+
+build_fuzz()
+{
+    CC=clang CXX=clang++ cmake -S "$repo" -B "$prefix-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DSUMPRUN_FUZZ=ON -DSUMPRUN_TESTS=OFF -DSUMPRUN_SANITIZE=OFF &&
+        cmake --build "$prefix-fuzz" -j"$jobs" --target fuzz_level_loader
+}
+
+run_fuzz()
+{
+    local corpus=$logs/fuzz-corpus artifacts=$logs/fuzz-crashes
+    mkdir -p "$corpus" "$artifacts"
+    # Seeded with the shipped levels; the corpus grows in a scratch folder so
+    # that the repository stays clean.
+    cp "$prefix"/levels/levelmap* "$corpus"/ 2>/dev/null || true
+    local fuzzer
+    fuzzer=$(find "$prefix-fuzz" -type f -name fuzz_level_loader -perm -u+x | head -n 1)
+    [[ -n "$fuzzer" ]] || { echo "fuzz_level_loader was not built"; return 1; }
+    local status=0
+    "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" >"$logs/fuzz.log" 2>&1 || status=$?
+    if [[ $status -eq 0 ]]; then
+        grep -E '^(Done|stat::)' "$logs/fuzz.log"
+    else
+        tail -n 60 "$logs/fuzz.log"
+    fi
+    if [[ $status -ne 0 ]]; then
+        echo "The fuzzer found a crash; inputs kept in $artifacts:"
+        ls -l "$artifacts"
+        tests_failed=$((tests_failed + 1))
+        return 1
+    fi
+    tests_passed=$((tests_passed + 1))
+}
+
+# Runs a test step only when the build step before it succeeded.
+after_build()
+{
+    local build_name=$1 build=$2 test_name=$3 test=$4 before=$failures
+    step "$build_name" "$build"
+    if [[ $failures -eq $before ]]; then
+        step "$test_name" "$test"
+    else
+        skip "$test_name" "the build failed"
+    fi
+}
+
+step "install packages" install_deps
+after_build "build (RelWithDebInfo)" build_main "unit and end-to-end tests" test_main
+after_build "build with sanitizers" build_asan "unit tests under sanitizers" test_asan
+if ! command -v clang++ >/dev/null 2>&1; then
+    skip "fuzzer" "clang++ is not installed"
+elif [[ ! -f "$repo/tests/fuzz/CMakeLists.txt" ]]; then
+    skip "fuzzer" "there is no fuzz target in tests/fuzz"
+else
+    after_build "build the fuzzer (clang)" build_fuzz "fuzz the level loader for $fuzz_seconds s" run_fuzz
+fi
+
+echo
+echo "==== summary"
+printf '  %s\n' "${summary[@]}"
+echo "logs: $logs"
+echo "tests: $tests_passed passed, $tests_failed failed"
+if [[ $failures -ne 0 ]]; then
+    echo "$failures step(s) failed."
+    exit 1
+fi
+echo "All steps passed."
