@@ -8,229 +8,122 @@ const int FLOOR_ROW = 10;
 const int FLOOR_Y = FLOOR_ROW * TILE_HEIGHT; // 320
 const int ON_FLOOR_Y = FLOOR_Y - BURGER_HEIGHT;
 
+// As a level creates it: walking left at 3.
 Burger* AddBurger(EnemyWorld& w, int x, int y)
 {
-    Burger* b = w.Add(new Burger());
-    b->SetBothPos(x, y);
-    b->SetBothSize(BURGER_WIDTH, BURGER_HEIGHT);
-    b->SetBothVel(-3, 0);
-    b->SetCollBoxes();
-    return b;
+    return w.Add(new Burger(), x, y, BURGER_WIDTH, BURGER_HEIGHT, -3, 0);
 }
 
-// Keeps the rat out of the way, standing on its own tile.
-void ParkRat(EnemyWorld& w)
-{
-    w.AddTile(100, FLOOR_ROW, SOLID);
-    w.PlaceRat(100 * TILE_WIDTH - 10, FLOOR_Y - RAT_HEIGHT);
-}
-
-TEST(BurgerWalking, PacesBetweenTwoWallsTurningAsAnEdgeEntersAWall)
+TEST(Burger, FallsThenPacesBetweenTwoWallsTurningInTheFrameAnEdgeEntersOne)
 {
     EnemyWorld w;
-    ParkRat(w);
-    w.AddRow(0, 12, FLOOR_ROW, SOLID);
-    const int leftWallCol = 2, rightWallCol = 9;
-    w.AddColumn(leftWallCol, FLOOR_ROW - 3, FLOOR_ROW - 1, SOLID);
-    w.AddColumn(rightWallCol, FLOOR_ROW - 3, FLOOR_ROW - 1, SOLID);
-    const int leftWallRight = (leftWallCol + 1) * TILE_WIDTH - 1;
-    const int rightWallLeft = rightWallCol * TILE_WIDTH;
-    Burger* b = AddBurger(w, 150, ON_FLOOR_Y);
-
+    w.AddTiles(0, 12, FLOOR_ROW, FLOOR_ROW, SOLID);
+    w.AddTiles(2, 2, FLOOR_ROW - 3, FLOOR_ROW - 1, SOLID);
+    w.AddTiles(9, 9, FLOOR_ROW - 3, FLOOR_ROW - 1, SOLID);
+    Burger* b = AddBurger(w, 241, 0);
     int turns = 0;
-    bool turnedOnce = false;
     for (int frame = 1; frame <= 400; frame++)
     {
-        int x = b->GetXPos(), vel = b->GetXVel();
+        SCOPED_TRACE(frame);
+        int x = b->GetXPos(), y = b->GetYPos(), vel = b->GetXVel();
         w.Frame();
-        ASSERT_EQ(x + vel, b->GetXPos()) << "frame " << frame;
-        ASSERT_EQ(ON_FLOOR_Y, b->GetYPos()) << "frame " << frame;
-        bool inLeftWall = b->GetXPos() <= leftWallRight;
-        bool inRightWall = b->GetXPos() + BURGER_WIDTH - 1 >= rightWallLeft;
-        if (inLeftWall)
-            ASSERT_EQ(2, b->GetXVel()) << "frame " << frame;
-        else if (inRightWall)
-            ASSERT_EQ(-2, b->GetXVel()) << "frame " << frame;
-        else
-            ASSERT_EQ(vel, b->GetXVel()) << "frame " << frame;
-        if (b->GetXVel() != vel)
-        {
-            turns++;
-            turnedOnce = true;
-        }
-        if (!turnedOnce)
-        {
-            ASSERT_EQ(-3, b->GetXVel());
-        }
-        ASSERT_GT(b->GetXPos(), leftWallRight - 4);
-        ASSERT_LT(b->GetXPos() + BURGER_WIDTH - 1, rightWallLeft + 4);
+        ASSERT_EQ(x + vel, b->GetXPos());
+        // It falls 1, 2, 3 .. up to 12 a frame: 1 + .. + 12 = 78, and 270
+        // is reached in frame 28.
+        ASSERT_EQ(frame < 28 ? y + std::min(frame, TERMINAL_VEL) : ON_FLOOR_Y, b->GetYPos());
+        bool inLeftWall = b->GetXPos() < 3 * TILE_WIDTH, inRightWall = b->GetXPos() + BURGER_WIDTH > 9 * TILE_WIDTH;
+        // Until the first turn it keeps its -3; every turn sets 2 or -2.
+        ASSERT_EQ(inLeftWall ? 2 : inRightWall ? -2 : vel, b->GetXVel());
+        turns += b->GetXVel() != vel;
     }
     EXPECT_GE(turns, 4);
 }
 
-TEST(BurgerWalking, FallsOneFasterEachUpdateUntilItLands)
+TEST(Burger, PlatformsCarryItButNeverTurnIt)
 {
     EnemyWorld w;
-    ParkRat(w);
-    w.AddRow(0, 8, FLOOR_ROW, SOLID);
-    Burger* b = AddBurger(w, 250, 0);
-    int landedAt = 0;
-    for (int frame = 1; frame <= 60 && !landedAt; frame++)
-    {
-        int x = b->GetXPos(), y = b->GetYPos();
-        w.Frame();
-        EXPECT_EQ(x - 3, b->GetXPos());
-        if (b->GetYPos() == ON_FLOOR_Y)
-            landedAt = frame;
-        else
-            ASSERT_EQ(std::min(frame, TERMINAL_VEL), b->GetYPos() - y) << "frame " << frame;
-    }
-    // 1 + 2 + ... + 12 = 78, then 12 a frame: 270 is reached exactly in frame 28.
-    EXPECT_EQ(28, landedAt);
-    for (int frame = 0; frame < 10; frame++)
-    {
-        w.Frame();
-        ASSERT_EQ(ON_FLOOR_Y, b->GetYPos());
-    }
-}
-
-TEST(BurgerWalking, PlatformsCarryItButNeverTurnIt)
-{
-    EnemyWorld w;
-    ParkRat(w);
-    w.AddRow(0, 12, FLOOR_ROW, PLATFORM);
-    w.AddColumn(3, FLOOR_ROW - 2, FLOOR_ROW - 1, PLATFORM);
+    w.AddTiles(0, 12, FLOOR_ROW, FLOOR_ROW, PLATFORM);
+    w.AddTiles(3, 3, FLOOR_ROW - 2, FLOOR_ROW - 1, PLATFORM);
     Burger* b = AddBurger(w, 200, ON_FLOOR_Y);
-    for (int frame = 0; frame < 50; frame++)
-    {
+    for (int k = 0; k < 50; k++)
         w.Frame();
-        ASSERT_EQ(-3, b->GetXVel());
-        ASSERT_EQ(ON_FLOOR_Y, b->GetYPos());
-    }
+    EXPECT_EQ(-3, b->GetXVel());
+    EXPECT_EQ(ON_FLOOR_Y, b->GetYPos());
     EXPECT_EQ(50, b->GetXPos());
-}
 
-TEST(BurgerWalking, WalksOffTheBottomAndIsRemovedAfterItsDyingSequence)
-{
-    EnemyWorld w;
-    ParkRat(w);
-    Burger* b = AddBurger(w, 300, LEVEL_HEIGHT - BURGER_HEIGHT - 5);
-    int frame = 0;
-    while (!b->IsDead() && frame < 20)
-    {
+    // On past the end of the row and off the bottom: killed, it hangs there
+    // and is removed after its dying sequence.
+    for (int k = 0; k < 200 && !b->IsDead(); k++)
         w.Frame();
-        frame++;
-    }
-    ASSERT_TRUE(b->IsDead());
     int hangY = b->GetYPos();
     for (int k = 1; k <= DEAD_FOR; k++)
-    {
         w.Frame();
-        ASSERT_TRUE(w.Has(b));
-        EXPECT_EQ(hangY, b->GetYPos());
-        EXPECT_EQ(4, b->GetCurrentClip());
-    }
+    EXPECT_TRUE(w.Has(b) && b->IsDead());
+    EXPECT_EQ(hangY, b->GetYPos());
     w.Frame();
     EXPECT_FALSE(w.Has(b));
-    EXPECT_EQ(std::vector<std::string>{"Burger"}, w.erased);
 }
 
-TEST(BurgerContact, StompKillsItAndTheRatTakesOffAgainNextUpdate)
+TEST(Burger, StompedItShowsClip4For18UpdatesAndTheRatTakesOffAgain)
 {
     EnemyWorld w;
-    w.AddRow(0, 20, FLOOR_ROW, SOLID);
+    w.AddTiles(0, 20, FLOOR_ROW, FLOOR_ROW, SOLID);
     Burger* b = AddBurger(w, 300, ON_FLOOR_Y);
-    // Dropping onto the burger: feet over it, flanks still above it.
+    // Dropping onto it: feet over it, flanks still above it.
     w.PlaceRat(290, ON_FLOOR_Y - RAT_HEIGHT - 4, 0, 6);
     w.Frame();
     ASSERT_TRUE(b->IsDead());
-    EXPECT_TRUE(w.rat.IsAlive());
-    EXPECT_EQ(LIVES, w.rat.GetLives());
     EXPECT_EQ(RAT_GROUNDED, w.rat.GetJumpState());
-
     w.Frame();
     EXPECT_EQ(-12, w.rat.GetYVel()); // a fresh take-off
-    EXPECT_EQ((8 - 0) / 2, w.rat.GetJumpState());
-    EXPECT_TRUE(b->GetCollisionBoxes().empty());
-    EXPECT_EQ(4, b->GetCurrentClip());
-    for (int k = 2; k <= DEAD_FOR; k++)
+    for (int k = 1; k <= DEAD_FOR; k++, w.Frame())
     {
-        w.Frame();
         ASSERT_TRUE(w.Has(b)) << "dying update " << k;
         EXPECT_EQ(4, b->GetCurrentClip());
+        EXPECT_TRUE(b->GetCollisionBoxes().empty());
     }
-    w.Frame(); // the 19th update after the stomp
+    w.Frame();
     EXPECT_FALSE(w.Has(b));
-    EXPECT_TRUE(w.rat.IsAlive());
+    EXPECT_EQ(LIVES, w.rat.GetLives());
 }
 
-TEST(BurgerContact, RatWalkingIntoItDies)
+TEST(Burger, RatWalkingIntoItDiesUnlessItsFeetAreOnIt)
 {
-    EnemyWorld w;
-    w.AddRow(0, 20, FLOOR_ROW, SOLID);
-    Burger* b = AddBurger(w, 200, ON_FLOOR_Y);
-    w.PlaceRat(100, FLOOR_Y - RAT_HEIGHT, 4, 0);
-    int frame = 0;
-    while (w.rat.IsAlive() && frame < 50)
+    // The rat walks at 4 into its side, into it with its feet and flank at
+    // once (the stomp wins), and under it as it falls onto the rat's head.
+    const struct { int x, y; bool burgerDies; } cases[] = {
+        {160, FLOOR_Y - RAT_HEIGHT, false}, {170, ON_FLOOR_Y - 25, true}, {205, ON_FLOOR_Y + 45, false}};
+    for (const auto& c : cases)
     {
+        EnemyWorld w;
+        Burger* b = AddBurger(w, 200, ON_FLOOR_Y);
+        w.PlaceRat(c.x, c.y, 4);
         w.Frame();
-        frame++;
+        EXPECT_EQ(c.burgerDies ? LIVES : LIVES - 1, w.rat.GetLives()) << c.x;
+        EXPECT_EQ(c.burgerDies, b->IsDead()) << c.x;
     }
-    EXPECT_FALSE(w.rat.IsAlive());
-    EXPECT_EQ(LIVES - 1, w.rat.GetLives());
-    EXPECT_FALSE(b->IsDead());
 }
 
-TEST(BurgerContact, ARatFarAwayIsUntouched)
+TEST(Burger, DecidesFromTheGivenRecords)
 {
-    EnemyWorld w;
-    w.AddRow(0, 20, FLOOR_ROW, SOLID);
-    Burger* b = AddBurger(w, 200, ON_FLOOR_Y);
-    w.PlaceRat(500, FLOOR_Y - RAT_HEIGHT);
-    for (int frame = 0; frame < 20; frame++)
-        w.Frame();
-    EXPECT_TRUE(w.rat.IsAlive());
-    EXPECT_FALSE(b->IsDead());
+    // Feet, head, left, right; the stomp wins over a flank, several flanks
+    // cost one life, and too short records count what is there.
+    const struct { const char* touched; bool burgerDies, ratDies; } cases[] = {
+        {"1000", true, false}, {"1010", true, false}, {"0100", false, true}, {"0010", false, true},
+        {"0001", false, true}, {"0111", false, true}, {"01", false, true},   {"0000", false, false},
+        {"", false, false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.touched);
+        Burger b;
+        Rat rat;
+        rat.SetLives(3);
+        std::vector<CollData> data = Records(c.touched);
+        b.HandleRatColl(rat, data);
+        EXPECT_EQ(c.burgerDies, b.IsDead());
+        EXPECT_EQ(c.ratDies ? 2 : 3, rat.GetLives());
+        EXPECT_EQ(c.burgerDies, rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED);
+    }
 }
-
-struct CollCase
-{
-    const char* name;
-    std::vector<bool> touched; // per rat box
-    bool burgerDies;
-    bool ratDies;
-};
-
-class BurgerRecords : public ::testing::TestWithParam<CollCase> {};
-
-TEST_P(BurgerRecords, DecidesFromTheGivenRecords)
-{
-    const CollCase& c = GetParam();
-    Burger b;
-    Rat rat;
-    rat.SetDefaults(nullptr, nullptr);
-    rat.SetLives(3);
-    std::vector<CollData> data(c.touched.size());
-    for (size_t i = 0; i < c.touched.size(); i++)
-        data[i].collided = c.touched[i];
-    b.HandleRatColl(rat, data);
-    EXPECT_EQ(c.burgerDies, b.IsDead());
-    EXPECT_EQ(c.ratDies, !rat.IsAlive());
-    EXPECT_EQ(c.ratDies ? 2 : 3, rat.GetLives());
-    EXPECT_EQ(c.burgerDies, rat.GetJumpPressed());
-    EXPECT_EQ(c.burgerDies, rat.GetJumpState() == RAT_GROUNDED);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Burger, BurgerRecords,
-    ::testing::Values(CollCase{"FeetOnly", {true, false, false, false}, true, false},
-                      CollCase{"FeetWinOverFlank", {true, false, true, false}, true, false},
-                      CollCase{"Head", {false, true, false, false}, false, true},
-                      CollCase{"LeftFlank", {false, false, true, false}, false, true},
-                      CollCase{"RightFlank", {false, false, false, true}, false, true},
-                      CollCase{"AllFlanksKillOnce", {false, true, true, true}, false, true},
-                      CollCase{"None", {false, false, false, false}, false, false},
-                      CollCase{"NoRecords", {}, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,193 +1,80 @@
 #include <gtest/gtest.h>
-#include <algorithm>
+#include <set>
 #include <utility>
 #include "enemies/eel.h"
 #include "tests/enemies/enemy_world.h"
 
 namespace {
 
+// As a level creates it: diving at 12, turning below the level.
 Eel* AddEel(EnemyWorld& w, int x, int y)
 {
-    Eel* e = w.Add(new Eel());
-    e->SetBothPos(x, y);
-    e->SetBothSize(EEL_WIDTH, EEL_HEIGHT);
-    e->SetBothVel(0, 12);
+    Eel* e = w.Add(new Eel(), x, y, EEL_WIDTH, EEL_HEIGHT, 0, 12);
     e->SetDownTo(LEVEL_HEIGHT + 200);
     e->SetUpTo(y);
-    e->SetCollBoxes();
     return e;
 }
 
-TEST(EelLeap, PlacedAt600SwingsBetween522And1266Every148Updates)
+TEST(Eel, PlacedAt600SwingsBetween522And1266Every148UpdatesThroughAnyTile)
 {
     EnemyWorld w;
-    w.PlaceRat(3000, 0);
-    Eel* e = AddEel(w, 400, 600);
-    std::vector<std::pair<int, int>> states;
-    for (int k = 0; k < 1000; k++)
-    {
-        e->Update();
-        states.emplace_back(e->GetYPos(), e->GetYVel());
-    }
-    int top = 1 << 30, bottom = -(1 << 30);
-    for (auto [y, v] : states)
-    {
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-    }
-    EXPECT_EQ(522, top);
-    EXPECT_EQ(1266, bottom);
-
-    // From the second swing on, the motion repeats with period 148 and no
-    // shorter one.
-    const int from = 300;
-    int period = 0;
-    for (int p = 1; p < 400 && !period; p++)
-        if (states[from + p] == states[from])
-            period = p;
-    EXPECT_EQ(148, period);
-    for (int k = from; k + 148 < static_cast<int>(states.size()); k++)
-        ASSERT_EQ(states[k], states[k + 148]) << "update " << k;
-}
-
-TEST(EelLeap, StandsStillBetweenItsLinesWithNoSpeed)
-{
-    Eel e;
-    e.SetBothSize(EEL_WIDTH, EEL_HEIGHT);
-    e.SetBothPos(50, 700);
-    e.SetUpTo(600);
-    e.SetDownTo(1192);
-    e.SetBothVel(0, 0);
-    for (int k = 0; k < 100; k++)
-        e.Update();
-    EXPECT_EQ(700, e.GetYPos());
-    EXPECT_EQ(0, e.GetYVel());
-}
-
-TEST(EelLeap, PassesThroughEveryTileAndNeverMovesSideways)
-{
-    EnemyWorld w;
-    w.PlaceRat(3000, 0);
-    for (int row = 10; row < 31; row++)
-        w.AddTile(12, row, row % 3); // ghost, platform and solid alike
+    w.AddTiles(12, 12, 10, 12, GHOST);
+    w.AddTiles(12, 12, 13, 15, PLATFORM);
+    w.AddTiles(12, 12, 16, 30, SOLID);
     Eel* e = AddEel(w, 12 * TILE_WIDTH, 600);
-    int top = 1 << 30, bottom = 0;
-    for (int frame = 0; frame < 400; frame++)
+    // One with no speed between its lines stays where it is.
+    Eel* still = AddEel(w, 50, 700);
+    still->SetUpTo(600);
+    still->SetYVel(0);
+    std::vector<std::pair<int, int>> states;
+    std::set<int> risingClips;
+    for (int k = 0; k < 1000; k++)
     {
         w.Frame();
         ASSERT_EQ(12 * TILE_WIDTH, e->GetXPos());
-        top = std::min(top, e->GetYPos());
-        bottom = std::max(bottom, e->GetYPos());
+        states.emplace_back(e->GetYPos(), e->GetYVel());
+        ASSERT_TRUE(e->GetYVel() <= 0 || e->GetCurrentClip() == 4) << "falling, update " << k;
+        if (e->GetYVel() < 0)
+            risingClips.insert(e->GetCurrentClip());
     }
-    EXPECT_EQ(522, top);
-    EXPECT_EQ(1266, bottom);
+    EXPECT_EQ(522, std::min_element(states.begin(), states.end())->first);
+    EXPECT_EQ(1266, std::max_element(states.begin(), states.end())->first);
+    EXPECT_EQ((std::set<int>{0, 1, 2, 3}), risingClips);
+    // From the second swing on the motion repeats every 148 updates, and no
+    // sooner.
+    for (int p = 1; p < 148; p++)
+        ASSERT_NE(states[300], states[300 + p]) << "period " << p;
+    for (int k = 300; k + 148 < 1000; k++)
+        ASSERT_EQ(states[k], states[k + 148]) << "update " << k;
+    // Every dive below the level calls Kill, to no effect.
+    EXPECT_TRUE(w.Has(e) && !e->GetCollisionBoxes().empty());
+    EXPECT_EQ(700, still->GetYPos());
+    EXPECT_EQ(0, still->GetYVel());
 }
 
-TEST(EelLeap, NeverDiesAlthoughKilledBelowTheLevel)
+TEST(Eel, AnyContactCostsOneLife)
 {
-    EnemyWorld w;
-    w.PlaceRat(3000, 0);
-    Eel* e = AddEel(w, 400, 600);
-    for (int frame = 0; frame < 500; frame++)
-        w.Frame();
-    EXPECT_TRUE(e->IsDead()); // every dive below the level calls Kill
-    EXPECT_TRUE(w.Has(e));
-    EXPECT_FALSE(e->EraseYet());
-    EXPECT_FALSE(e->GetCollisionBoxes().empty());
-}
-
-TEST(EelAnimation, FallsInClip4AndRisesThroughClips0To3)
-{
-    Eel e;
-    e.SetBothSize(EEL_WIDTH, EEL_HEIGHT);
-    e.SetBothPos(0, 700);
-    e.SetUpTo(600);
-    e.SetDownTo(1192);
-    e.SetBothVel(0, 5);
-    e.UpdateSprite();
-    EXPECT_EQ(4, e.GetCurrentClip());
-    e.SetYVel(-5);
-    std::vector<int> clips;
-    for (int k = 0; k < 30; k++)
+    // The rat relative to the eel: a stomp, from below, from either side,
+    // and touching its picture but not its box.
+    const struct { int dx, dy; bool kills; } cases[] = {
+        {-5, -55, true}, {-5, 65, true}, {-35, 10, true}, {25, 10, true}, {EEL_WIDTH, 0, false}};
+    for (const auto& c : cases)
     {
-        e.UpdateSprite();
-        clips.push_back(e.GetCurrentClip());
+        EnemyWorld w;
+        Eel* e = AddEel(w, 500, 500);
+        w.PlaceRat(500 + c.dx, 500 + c.dy);
+        e->HandleRat(w.rat);
+        EXPECT_EQ(c.kills ? LIVES - 1 : LIVES, w.rat.GetLives()) << c.dx << "," << c.dy;
+        EXPECT_FALSE(e->IsDead());
     }
-    std::vector<int> expected;
-    for (int clip : {0, 1, 2, 3, 0})
-        expected.insert(expected.end(), 7, clip);
-    expected.resize(30);
-    EXPECT_EQ(expected, clips);
-    e.SetYVel(0);
-    e.UpdateSprite();
-    EXPECT_EQ(expected.back(), e.GetCurrentClip());
-}
-
-struct EelContact
-{
-    const char* name;
-    int ratX, ratY; // relative to the eel
-};
-
-class EelKills : public ::testing::TestWithParam<EelContact> {};
-
-TEST_P(EelKills, AnyContactCostsOneLife)
-{
-    const EelContact& c = GetParam();
-    Eel e;
-    e.SetBothSize(EEL_WIDTH, EEL_HEIGHT);
-    e.SetBothPos(500, 500);
-    e.SetCollBoxes();
-    Rat rat;
-    rat.SetDefaults(nullptr, nullptr);
-    rat.SetLives(3);
-    rat.SetBothPos(500 + c.ratX, 500 + c.ratY);
-    rat.SetCollBoxes();
-    e.HandleRat(rat);
-    EXPECT_FALSE(rat.IsAlive());
-    EXPECT_EQ(2, rat.GetLives());
-    EXPECT_FALSE(e.IsDead());
-}
-
-INSTANTIATE_TEST_SUITE_P(Eel, EelKills,
-                         ::testing::Values(EelContact{"StompFromAbove", -5, -55},
-                                           EelContact{"HeadFromBelow", -5, 65},
-                                           EelContact{"FromTheLeft", -35, 10},
-                                           EelContact{"FromTheRight", 25, 10}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(EelContact, NoContactNoKill)
-{
-    Eel e;
-    e.SetBothSize(EEL_WIDTH, EEL_HEIGHT);
-    e.SetBothPos(500, 500);
-    e.SetCollBoxes();
-    Rat rat;
-    rat.SetDefaults(nullptr, nullptr);
-    rat.SetBothPos(500 + EEL_WIDTH, 500);
-    rat.SetCollBoxes(); // its boxes are inset: the sprites touch, the boxes do not
-    e.HandleRat(rat);
-    EXPECT_TRUE(rat.IsAlive());
-}
-
-TEST(EelContact, RecordsKillOnAnyTouchedBox)
-{
-    for (int box = RAT_BOX_FEET; box <= RAT_BOX_RIGHT; box++)
+    for (const char* touched : {"1000", "0100", "0010", "0001", "0000"})
     {
         Eel e;
         Rat rat;
-        rat.SetLives(3);
-        std::vector<CollData> data(4);
-        data[box].collided = true;
+        std::vector<CollData> data = Records(touched);
         e.HandleRatColl(rat, data);
-        EXPECT_EQ(2, rat.GetLives()) << "box " << box;
+        EXPECT_EQ(std::string(touched) != "0000", !rat.IsAlive()) << touched;
     }
-    Eel e;
-    Rat rat;
-    rat.SetLives(3);
-    std::vector<CollData> none(4);
-    e.HandleRatColl(rat, none);
-    EXPECT_EQ(3, rat.GetLives());
 }
 
 } // namespace
