@@ -6,7 +6,7 @@
 #
 # A test script:
 #   source "$(dirname "$0")/lib.sh"
-#   e2e_setup "$@"                # game binary, asset dir, level dir, x_window helper
+#   e2e_setup "$@"                # game binary, asset dir, level dir, x_window and text_masks helpers
 #   check_something() { e2e_start_game; e2e_wait_paced; ...; e2e_quit_via_menu; }
 #   e2e_case "what it shows" check_something
 #   e2e_finish
@@ -28,6 +28,7 @@ e2e_setup()
     E2E_ASSETS=$(realpath -m "${2:?asset folder}")
     E2E_LEVELS=$(realpath -m "${3:-levels}")
     E2E_XWINDOW=$(realpath -m "${4:-x_window}")
+    E2E_TEXT_MASKS=$(realpath -m "${5:-text_masks}")
     E2E_SCRIPT=$(basename "$0" .sh)
     E2E_FAILED=()
     E2E_PASSED=0
@@ -97,9 +98,12 @@ e2e_case()
     local description=$1
     shift
     echo "--- $description"
+    local started took
+    started=$(e2e_now)
     if (e2e_new_game_dir; trap e2e_stop_game EXIT; "$@"); then
         E2E_PASSED=$((E2E_PASSED + 1))
-        echo "ok: $description"
+        took=$(awk -v a="$started" -v b="$(e2e_now)" 'BEGIN { printf "%.1f", b - a }')
+        echo "ok: $description ($took s)"
     else
         E2E_FAILED+=("$description")
         echo "FAILED: $description"
@@ -121,6 +125,11 @@ e2e_finish()
 e2e_fail()
 {
     echo "  FAIL: $*"
+    # What the window showed when the case failed, for whoever looks into it.
+    if [[ -n "${E2E_WIN:-}" && -n "${E2E_GAME_DIR:-}" ]] && e2e_window_exists; then
+        xwd -silent -id "$E2E_WIN" 2>/dev/null | convert xwd:- "png:$E2E_GAME_DIR/at-failure.png" 2>/dev/null \
+            && echo "  the window at the failure: $E2E_GAME_DIR/at-failure.png"
+    fi
     if [[ -n "${E2E_GAME_LOG:-}" && -s "$E2E_GAME_LOG" ]]; then
         echo "  game output:"
         sed 's/^/    /' "$E2E_GAME_LOG" | tail -n 20
@@ -404,4 +413,147 @@ e2e_quit_via_menu()
     sleep 0.3
     e2e_choose 1
     e2e_expect_status 0
+}
+
+# Copies the part WxH+X+Y of a screenshot into a file of its own.
+e2e_crop()
+{
+    convert "$1" -crop "$3" +repage "png:$2" 2>/dev/null || e2e_fail "cannot crop $(basename "$1")"
+}
+
+# Number of pixels in which two screenshots differ inside the part WxH+X+Y.
+e2e_region_diff_count()
+{
+    local a=$E2E_GAME_DIR/.region_a.png b=$E2E_GAME_DIR/.region_b.png
+    e2e_crop "$1" "$a" "$3"
+    e2e_crop "$2" "$b" "$3"
+    e2e_diff_count "$a" "$b"
+}
+
+# The horizontal extents, one "first-last" line each, of the groups of
+# columns holding pixels of exactly the colour r g b inside the part
+# WxH+X+Y of a screenshot (x counted from the screenshot's left edge); lit
+# columns less than a gap apart (default 30) belong to one group, so the
+# words of one text line make one group.
+e2e_colour_columns()
+{
+    local file=$1 r=$2 g=$3 b=$4 part=$5 gap=${6:-30}
+    local width=${part%%x*} left
+    left=$(awk -F+ '{ print $2 }' <<<"$part")
+    convert "$file" -alpha off -crop "$part" +repage \
+        -fill black +opaque "rgb($r,$g,$b)" -fill white -opaque "rgb($r,$g,$b)" \
+        -colorspace gray -scale "${width}x1!" -depth 8 txt:- |
+        awk -F'[ ,:()]+' -v gap="$gap" -v left="$left" '
+            NR > 1 && $4 > 0 {
+                x = $1 + left
+                if (seen && x - last > gap) { printf "%d-%d\n", first, last; seen = 0 }
+                if (!seen) { first = x; seen = 1 }
+                last = x
+            }
+            END { if (seen) printf "%d-%d\n", first, last }'
+}
+
+# Waits until the window differs from the reference picture in more than a
+# number of pixels (default 0) inside the part WxH+X+Y (default the whole
+# window) and leaves that picture in $2. Unlike e2e_wait_screen_differs it
+# does not wait for the picture to settle: the play screen never does.
+e2e_wait_screen_changes()
+{
+    local reference=$1 out=$2 pixels=${3:-0} timeout=${4:-10} part=${5:-640x480+0+0} end
+    end=$(e2e_deadline "$timeout")
+    while e2e_before "$end"; do
+        e2e_screenshot "$out"
+        [[ $(e2e_region_diff_count "$reference" "$out" "$part") -gt $pixels ]] && return 0
+        e2e_game_running || e2e_fail "the game ended while waiting for the window to change"
+        sleep 0.05
+    done
+    e2e_fail "the window did not change by more than $pixels pixels in $part within $timeout s"
+}
+
+# Waits until a screenshot holds at least a number of pixels of exactly the
+# colour r g b and leaves it in $1: e2e_wait_colour file r g b [pixels] [timeout]
+e2e_wait_colour()
+{
+    local out=$1 r=$2 g=$3 b=$4 pixels=${5:-1} timeout=${6:-10} end
+    end=$(e2e_deadline "$timeout")
+    while e2e_before "$end"; do
+        e2e_screenshot "$out"
+        [[ $(e2e_count_colour "$out" "$r" "$g" "$b") -ge $pixels ]] && return 0
+        e2e_game_running || e2e_fail "the game ended while waiting for colour ($r,$g,$b)"
+        sleep 0.1
+    done
+    e2e_fail "no $pixels pixels of colour ($r,$g,$b) appeared within $timeout s"
+}
+
+# Writes a black and white picture of where the part WxH+X+Y of a
+# screenshot holds exactly the colour r g b: text drawn in one solid colour
+# compares equal whatever lies behind it.
+e2e_colour_mask()
+{
+    local file=$1 r=$2 g=$3 b=$4 part=$5 out=$6
+    convert "$file" -alpha off -crop "$part" +repage \
+        -fill black +opaque "rgb($r,$g,$b)" -fill white -opaque "rgb($r,$g,$b)" "png:$out" 2>/dev/null \
+        || e2e_fail "cannot read colour ($r,$g,$b) from $(basename "$file")"
+}
+
+# True when the picture in an image file (cyan, the game's transparent
+# colour, left out) is drawn at (x, y) in a screenshot, whatever shows
+# through its transparent parts.
+e2e_image_at()
+{
+    local screenshot=$1 image=$2 x=$3 y=$4 size part differ
+    size=$(identify -format '%wx%h' "$image") || e2e_fail "cannot read $image"
+    part=$size+$x+$y
+    differ=$(convert "$screenshot" -alpha off -crop "$part" +repage \
+        \( +clone \( "$image" -alpha off -transparent cyan \) -composite \) \
+        -metric AE -compare -format '%[distortion]' info: 2>/dev/null)
+    [[ "$differ" == 0 ]]
+}
+
+# Holds a key down for a number of milliseconds, timed by xdotool itself:
+# a key the game reads as held each frame then stays down for that long and
+# no longer, which a keyup from a second xdotool run cannot promise.
+e2e_tap()
+{
+    local key=$1 ms=${2:-30}
+    xdotool keydown --window "$E2E_WIN" "$key" \
+        sleep "$(awk -v ms="$ms" 'BEGIN { printf "%.3f", ms / 1000 }')" \
+        keyup --window "$E2E_WIN" "$key" 2>/dev/null || e2e_fail "cannot tap $key"
+}
+
+# Renders lines of text as the game renders its display ("verdana.ttf" at
+# 25 points, solid) so that e2e_read_text can recognise them on screen:
+# e2e_learn_texts "Lives: 5" "Lives: 4" ...
+e2e_learn_texts()
+{
+    [[ -x "$E2E_TEXT_MASKS" ]] || e2e_fail "no text_masks helper at $E2E_TEXT_MASKS"
+    local dir=$E2E_WORK/texts
+    mkdir -p "$dir"
+    local batch
+    batch=$(mktemp -d "$dir/batch.XXXXXX")
+    printf '%s\n' "$@" >"$batch/lines"
+    "$E2E_TEXT_MASKS" "$E2E_ASSETS/verdana.ttf" 25 "$batch" <"$batch/lines" >"$batch/sizes" \
+        || e2e_fail "cannot render the display texts"
+    (cd "$batch" && md5sum -- *.mask) >"$batch/sums"
+    awk 'FILENAME == ARGV[1] { sub(/\.mask$/, "", $2); sum[$2] = $1; next }
+         FILENAME == ARGV[2] { size[$1] = $2 " " $3; next }
+         { n = FNR - 1; if (n in size) printf "%s %s\t%s\n", size[n], sum[n], $0 }' \
+        "$batch/sums" "$batch/sizes" "$batch/lines" >>"$dir/index"
+}
+
+# Prints which of the learnt texts starting with a prefix a screenshot shows
+# in the colour r g b with its top-left corner at (x, y), or nothing:
+# e2e_read_text file x y r g b [prefix]
+e2e_read_text()
+{
+    local file=$1 x=$2 y=$3 r=$4 g=$5 b=$6 prefix=${7:-} index=$E2E_WORK/texts/index size sum
+    [[ -s "$index" ]] || e2e_fail "no texts learnt to read with"
+    while read -r size; do
+        sum=$(convert "$file" -alpha off -crop "${size% *}x${size#* }+$x+$y" +repage \
+            -fill black +opaque "rgb($r,$g,$b)" -fill white -opaque "rgb($r,$g,$b)" \
+            -colorspace gray -depth 8 gray:- 2>/dev/null | md5sum | cut -d' ' -f1)
+        awk -F'\t' -v key="$size $sum" '$1 == key { print $2; found = 1; exit } END { exit !found }' "$index" \
+            && return 0
+    done < <(awk -F'\t' -v prefix="$prefix" 'index($2, prefix) == 1 { split($1, f, " "); print f[1], f[2] }' "$index" | sort -u)
+    return 0
 }
