@@ -41,6 +41,39 @@ static void StartMenu(VekMenu& menu, const char* header)
     menu.SetOnColor(255, 0, 0);
 }
 
+// Draws, reads at most one event and paces one frame at a time for as long
+// as state stays on top; a chosen option goes to act.
+template <typename Act>
+static void LoopMenu(VekMenu& menu, StateFunction state, Act act, bool closeEndsProgram = false)
+{
+    while (IsTopState(state))
+    {
+        DrawMenuFrame(menu);
+        // A window-close request left in the shared event by the play state
+        // or the editor ends the program without asking.
+        if (closeEndsProgram && event.type == SDL_QUIT)
+            PopAll();
+        // Once the stack is empty no key queued behind the close request may
+        // act: there is nothing left to pop.
+        const int choice = StateStack.empty() ? -1 : menu.AcceptChoice(event);
+        if (choice >= 0)
+            act(choice);
+        CapFrameRate();
+    }
+}
+
+// A looping dialog of two options: the first closes it, the second runs onSecond.
+static void TwoOptionDialog(StateFunction state, const char* header, const char* first, const char* second,
+                            void (*onSecond)(), bool closeEndsProgram = false)
+{
+    VekMenu menu;
+    StartMenu(menu, header);
+    menu.AddOption(first);
+    menu.AddOption(second);
+    auto act = [onSecond](int choice) { choice == 0 ? PopState() : onSecond(); };
+    LoopMenu(menu, state, act, closeEndsProgram);
+}
+
 enum MainMenuOption
 {
     MAIN_NEW_GAME,
@@ -60,10 +93,8 @@ void MenuState()
     menu.AddOption("Help");
     menu.AddOption("Quit");
 
-    while (IsTopState(MenuState))
-    {
-        DrawMenuFrame(menu);
-        switch (menu.AcceptChoice(event))
+    LoopMenu(menu, MenuState, [](int choice) {
+        switch (choice)
         {
         case MAIN_NEW_GAME:
             PushState(PlayState);
@@ -85,93 +116,37 @@ void MenuState()
         default:
             break;
         }
-        CapFrameRate();
-    }
+    });
 }
 
 void PauseState()
 {
-    VekMenu menu;
-    StartMenu(menu, "Game Paused");
-    menu.AddOption("Continue Game");
-    menu.AddOption("Quit to Menu");
-
     // The level clock stands still only while this menu is on top.
     gameTimer.Pause();
-    while (IsTopState(PauseState))
-    {
-        DrawMenuFrame(menu);
-        switch (menu.AcceptChoice(event))
-        {
-        case 0:
-            PopState();
-            break;
-        case 1:
-            PushState(QuitToMenuState);
-            break;
-        default:
-            break;
-        }
-        CapFrameRate();
-    }
+    TwoOptionDialog(PauseState, "Game Paused", "Continue Game", "Quit to Menu",
+                    [] { PushState(QuitToMenuState); });
     gameTimer.Resume();
 }
 
 void QuitToMenuState()
 {
-    VekMenu menu;
-    StartMenu(menu, "Quit And Lose Game Progress?");
-    menu.AddOption("No");
-    menu.AddOption("Yes");
-
-    while (IsTopState(QuitToMenuState))
-    {
-        DrawMenuFrame(menu);
-        switch (menu.AcceptChoice(event))
-        {
-        case 0:
-            PopState();
-            break;
-        case 1:
-            PopUntil(MenuState);
-            break;
-        default:
-            break;
-        }
-        CapFrameRate();
-    }
+    TwoOptionDialog(QuitToMenuState, "Quit And Lose Game Progress?", "No", "Yes", [] { PopUntil(MenuState); });
 }
 
 void QuitToDosState()
 {
-    VekMenu menu;
-    StartMenu(menu, "Quit This Whole Program?");
-    menu.AddOption("No");
-    menu.AddOption("Yes");
+    TwoOptionDialog(QuitToDosState, "Quit This Whole Program?", "No", "Yes", PopAll, true);
+}
 
-    while (IsTopState(QuitToDosState))
-    {
-        DrawMenuFrame(menu);
-        // A window-close request left in the shared event by the play state
-        // or the editor ends the program without asking.
-        if (event.type == SDL_QUIT)
-            PopAll();
-        // Once the stack is empty no key queued behind the close request may
-        // act: there is nothing left to pop.
-        const int choice = StateStack.empty() ? -1 : menu.AcceptChoice(event);
-        switch (choice)
-        {
-        case 0:
-            PopState();
-            break;
-        case 1:
-            PopAll();
-            break;
-        default:
-            break;
-        }
-        CapFrameRate();
-    }
+// A modal dialog: shown once (boxed when asked), then redrawn until an option
+// is taken; it closes itself and returns that option.
+static int RunModal(VekMenu& menu, TTF_Font* headerFont, TTF_Font* optionFont, bool boxed)
+{
+    if (boxed)
+        menu.ShowBoxed(screen, headerFont, optionFont, menuBox);
+    const int choice = menu.GetChoice(event, screen, headerFont, optionFont);
+    PopState();
+    return choice;
 }
 
 // Switches between window and full screen. A mode SDL refuses leaves the old
@@ -213,8 +188,7 @@ void OptionsState()
     menu.AddOption("Play User Designed Level");
     menu.AddOption("Toggle Fullscreen Mode");
 
-    menu.ShowBoxed(screen, font1, font2, menuBox);
-    switch (menu.GetChoice(event, screen, font1, font2))
+    switch (RunModal(menu, font1, font2, true))
     {
     case OPTION_RAT_ADVENTURE:
         level = 1;
@@ -231,7 +205,6 @@ void OptionsState()
     default:
         break;
     }
-    PopState();
 }
 
 void HelpState()
@@ -247,9 +220,7 @@ void HelpState()
     menu.AddHeader("Page Up/Down  =    Cycle Tile (Editor)");
     menu.AddOption(CONTINUE_TEXT);
 
-    menu.ShowBoxed(screen, font2, font2, menuBox);
-    menu.GetChoice(event, screen, font2, font2);
-    PopState();
+    RunModal(menu, font2, font2, true);
 }
 
 // The end-of-game message, drawn over the last picture of play.
@@ -260,8 +231,7 @@ static void EndMessage(const char* header, int r, int g, int b)
     menu.SetHeaderColor(r, g, b);
     menu.AddHeader(header);
     menu.AddOption(CONTINUE_TEXT);
-    menu.GetChoice(event, screen, font1, font2);
-    PopState();
+    RunModal(menu, font1, font2, false);
 }
 
 void WonState() { EndMessage("You Win", 20, 20, 200); }

@@ -3,46 +3,20 @@
 #include "app/hiscore.h"
 #include "tests/support/test_env.h"
 
-namespace
+TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
 {
-const char* const FILE_NAME = "hiscore_test_file";
-
-struct ReadCase
-{
-    const char* contents;
-    int expected;
-};
-
-class HiScoreRead : public ::testing::TestWithParam<ReadCase>
-{
-};
-
-TEST_P(HiScoreRead, TakesTheLeadingNumberOrZero)
-{
-    WriteFile(FILE_NAME, GetParam().contents);
-    EXPECT_EQ(GetParam().expected, ReadHiScore(FILE_NAME));
-    std::remove(FILE_NAME);
+    const char* const name = "hiscore_test_file";
+    std::remove(name);
+    EXPECT_EQ(0, ReadHiScore(name)); // missing
+    const std::pair<const char*, int> table[] = {{"42", 42},      {"  42\n", 42}, {"-17", -17}, {"\n\t 7 99", 7},
+                                                 {"12abc", 12},   {"abc", 0},     {"", 0},
+                                                 {"99999999999999", 0}}; // too large for an int
+    for (auto [contents, expected] : table)
+    {
+        WriteFile(name, contents);
+        EXPECT_EQ(expected, ReadHiScore(name)) << contents;
+    }
+    WriteHiScore(-5, name); // replaces the old contents entirely
+    EXPECT_EQ("-5", ReadFile(name));
+    std::remove(name);
 }
-
-INSTANTIATE_TEST_SUITE_P(Contents, HiScoreRead,
-                         ::testing::Values(ReadCase{"42", 42}, ReadCase{"  42\n", 42}, ReadCase{"-17", -17},
-                                           ReadCase{"\n\t 7 99", 7}, ReadCase{"12abc", 12}, ReadCase{"abc", 0},
-                                           ReadCase{"", 0}, ReadCase{"99999999999999", 0}));
-
-TEST(HiScoreFile, MissingFileReadsZero)
-{
-    std::remove(FILE_NAME);
-    EXPECT_EQ(0, ReadHiScore(FILE_NAME));
-}
-
-TEST(HiScoreFile, WritesBareDecimalReplacingTheOldContents)
-{
-    WriteFile(FILE_NAME, "123456789 and more\n");
-    WriteHiScore(42, FILE_NAME);
-    EXPECT_EQ("42", ReadFile(FILE_NAME));
-    WriteHiScore(-5, FILE_NAME);
-    EXPECT_EQ("-5", ReadFile(FILE_NAME));
-    std::remove(FILE_NAME);
-}
-
-} // namespace

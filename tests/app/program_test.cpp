@@ -1,78 +1,36 @@
-#include <gtest/gtest.h>
 #include <cstdio>
-#include "app/globals.h"
 #include "app/hiscore.h"
 #include "app/startup.h"
 #include "app/state_stack.h"
-#include "tests/support/test_env.h"
+#include "tests/app/app_test.h"
 
-// The whole program, run in this process: start-up, the main menu and
-// shutdown. Afterwards the libraries and assets are brought back up for the
-// tests that follow.
-namespace
+// The whole program, run in this process: start-up, the menus, shutdown.
+TEST_F(AppTest, ProgramEndsWithZeroAfterQuitYesAndOneWhenARequiredAssetIsMissing)
 {
-class ProgramTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
+    // The high-score file before (null: none) and after (empty: none); the
+    // asset hidden (null: none).
+    struct Run { const char* before; const char* hidden; int status; const char* after; };
+    const Run runs[] = {{nullptr, nullptr, 0, "0"}, {"  42\n", nullptr, 0, "42"}, {"abc", nullptr, 0, "0"},
+                        {nullptr, "sumprun_ss_pondweed.png", 1, ""}};
+    for (const Run& run : runs)
     {
-        ASSERT_TRUE(StartGame());
-        ResetGameState();
-        FreeAssets(); // the program loads its own
-        InstallFakeClock();
-    }
-    void TearDown() override
-    {
-        RemoveFakeClock();
-        FreeAssets();
-        ASSERT_TRUE(init());
-        ASSERT_TRUE(load_files());
-        SetGuyDefaults();
-        ResetGameState();
+        SCOPED_TRACE(run.status ? run.hidden : run.before ? run.before : "no file");
+        ASSERT_TRUE(init()); // a finished run shut everything down
+        FreeAssets();        // the program loads its own
         std::remove(HISCORE_FILE);
+        if (run.before)
+            WriteFile(HISCORE_FILE, run.before);
+        ASSERT_TRUE(!run.hidden || std::rename(run.hidden, "asset.aside") == 0);
+        Press("DDDDRDR"); // Quit, Yes
+        EXPECT_EQ(run.status, SDL_main(0, nullptr));
+        if (run.hidden)
+            std::rename("asset.aside", run.hidden);
+        EXPECT_TRUE(StateStack.empty());
+        EXPECT_EQ(run.after, ReadFile(HISCORE_FILE));
+        EXPECT_EQ(run.status == 0, menuBox == nullptr); // freed at shutdown
     }
-};
-
-void QueueQuitFromMainMenu()
-{
-    for (int i = 0; i < 4; ++i)
-        PushKeyPress(SDLK_DOWN); // to "Quit"
-    PushKeyPress(SDLK_RETURN);
-    PushKeyPress(SDLK_DOWN); // to "Yes"
-    PushKeyPress(SDLK_RETURN);
-}
-
-// The high-score file before the run (null: none) and after it.
-class NormalRun : public ProgramTest, public ::testing::WithParamInterface<std::pair<const char*, const char*>>
-{
-};
-
-TEST_P(NormalRun, QuitAndYesEndsWithStatusZeroAndWritesTheHighScoreBack)
-{
-    if (GetParam().first)
-        WriteFile(HISCORE_FILE, GetParam().first);
-    else
-        std::remove(HISCORE_FILE);
-    QueueQuitFromMainMenu();
-    EXPECT_EQ(0, SDL_main(0, nullptr));
-    EXPECT_TRUE(StateStack.empty());
-    EXPECT_EQ(GetParam().second, ReadFile(HISCORE_FILE));
-    EXPECT_EQ(nullptr, menuBox); // freed at shutdown
-}
-
-INSTANTIATE_TEST_SUITE_P(HiScoreFiles, NormalRun,
-                         ::testing::Values(std::make_pair(nullptr, "0"), std::make_pair("  42\n", "42"),
-                                           std::make_pair("abc", "0")));
-
-TEST_F(ProgramTest, MissingRequiredAssetEndsWithStatusOneBeforeAnyState)
-{
     std::remove(HISCORE_FILE);
-    ASSERT_EQ(0, std::rename("sumprun_ss_pondweed.png", "pondweed.aside"));
-    QueueQuitFromMainMenu();
-    const int status = SDL_main(0, nullptr);
-    std::rename("pondweed.aside", "sumprun_ss_pondweed.png");
-    EXPECT_EQ(1, status);
-    EXPECT_TRUE(StateStack.empty());
-    EXPECT_FALSE(FileExists(HISCORE_FILE)); // no shutdown ran
+    FreeAssets();
+    ASSERT_TRUE(init() && load_files());
+    SetGuyDefaults();
 }
-} // namespace

@@ -1,40 +1,36 @@
 #pragma once
-#include <SDL.h>
-#include <ostream>
+#include <gtest/gtest.h>
+#include "app/globals.h"
 #include "tests/support/test_env.h"
 #include "toolkit/vek_surface.h"
 
-// Colours and a distinctive box image shared by the toolkit tests.
-struct RGB
+// Colours as 0xRRGGBB, and a distinctive box image, for the toolkit tests.
+const int S = 30;
+const Uint32 CYAN = 0x00FFFF, BLACK = 0, OUTSIDE = 0xFAFA00;
+inline Uint32 PieceColour(int k) { return Uint32(20 + 25 * k) << 16 | 60 << 8 | Uint32(220 - 20 * k); }
+// Each piece's own top-left pixel, so that the exact landing spot shows.
+inline Uint32 MarkerColour(int k) { return Uint32(230 - 10 * k) << 16 | Uint32(10 * k) << 8 | 10; }
+
+inline Uint32 Pixel(SDL_Surface* s, int x, int y)
 {
     Uint8 r, g, b;
-    bool operator==(const RGB& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const RGB& o) const { return !(*this == o); }
-};
-
-inline std::ostream& operator<<(std::ostream& os, const RGB& c)
-{
-    return os << "(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << ")";
+    GetPixelRGB(s, x, y, r, g, b);
+    return Uint32(r) << 16 | g << 8 | b;
 }
 
-const int S = 30;
-const RGB CYAN = {0, 255, 255};
-inline RGB PieceColour(int k) { return {Uint8(20 + 25 * k), 60, Uint8(220 - 20 * k)}; }
-// Each piece's own top-left pixel, so that the exact landing spot shows.
-inline RGB MarkerColour(int k) { return {Uint8(230 - 10 * k), Uint8(10 * k), 10}; }
-const RGB OUTSIDE = {250, 250, 0};
-
-inline RGB Pixel(SDL_Surface* s, int x, int y)
-{
-    RGB c;
-    GetPixelRGB(s, x, y, c.r, c.g, c.b);
-    return c;
-}
-
-inline void Fill(SDL_Surface* s, int x, int y, int w, int h, RGB c)
+inline void Fill(SDL_Surface* s, int x, int y, int w, int h, Uint32 rgb)
 {
     SDL_Rect r = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
-    SDL_FillRect(s, &r, SDL_MapRGB(s->format, c.r, c.g, c.b));
+    SDL_FillRect(s, &r, SDL_MapRGB(s->format, Uint8(rgb >> 16), Uint8(rgb >> 8), Uint8(rgb)));
+}
+
+inline int CountColour(SDL_Surface* s, Uint32 rgb)
+{
+    int count = 0;
+    for (int y = 0; y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x)
+            count += Pixel(s, x, y) == rgb;
+    return count;
 }
 
 // A keyed box image larger than the 3 x 3 grid: every piece has its own
@@ -46,10 +42,16 @@ inline SDL_Surface* MakeBoxImage()
     Fill(image, 0, 0, image->w, image->h, OUTSIDE);
     for (int k = 0; k < 9; ++k)
     {
-        int x = S * (k % 3), y = S * (k / 3);
-        Fill(image, x, y, S, S, PieceColour(k));
-        Fill(image, x, y, 1, 1, MarkerColour(k));
+        Fill(image, S * (k % 3), S * (k / 3), S, S, PieceColour(k));
+        Fill(image, S * (k % 3), S * (k / 3), 1, 1, MarkerColour(k));
     }
     Fill(image, S + 12, S + 12, 3, 3, CYAN);
     return image;
 }
+
+// The game's window and fonts, a fake clock, and no event left over.
+struct ToolkitTest : ::testing::Test
+{
+    void SetUp() override { ASSERT_TRUE(StartGame()); DrainEvents(); InstallFakeClock(); }
+    void TearDown() override { RemoveFakeClock(); }
+};

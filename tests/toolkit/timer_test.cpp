@@ -1,87 +1,32 @@
 #include <gtest/gtest.h>
+#include <iterator>
 #include "tests/support/test_env.h"
 #include "toolkit/vek_timer.h"
 
-namespace
+TEST(TimerTest, PausedTimeIsLeftOutAndNeedlessPauseOrResumeChangesNothing)
 {
-class TimerTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { InstallFakeClock(5000); }
-    void TearDown() override { RemoveFakeClock(); }
-};
-
-TEST_F(TimerTest, NewTimerReadsZeroAndIgnoresPauseAndResume)
-{
+    // An operation, then the clock moves on by advance; then what the timer reads.
+    struct Step { void (VekTimer::*op)(); Uint32 advance, ticks; bool paused; };
+    const auto start = &VekTimer::Start, stop = &VekTimer::Stop;
+    const auto pause = &VekTimer::Pause, resume = &VekTimer::Resume;
+    const Step script[] = {
+        {pause, 100, 0, false}, {resume, 0, 0, false},   // a stopped timer ignores both
+        {start, 40, 40, false}, {resume, 10, 50, false}, // a running one ignores Resume
+        {pause, 30, 50, true},  {pause, 30, 50, true},   // a second Pause must not take the time again
+        {resume, 7, 57, false}, {pause, 500, 57, true},  {resume, 200, 257, false},
+        {pause, 0, 257, true},  {start, 15, 15, false},  // Start begins at zero, even when paused
+        {stop, 15, 0, false},
+    };
+    // Just before the tick counter wraps: the arithmetic must survive it.
+    InstallFakeClock(0xFFFFFF90u);
     VekTimer timer;
-    AdvanceFakeClock(100);
-    timer.Pause();
-    EXPECT_FALSE(timer.IsPaused());
-    timer.Resume();
-    EXPECT_EQ(0u, timer.GetTicks());
-    EXPECT_FALSE(timer.IsStarted());
-}
-
-TEST_F(TimerTest, PausedIntervalIsLeftOut)
-{
-    VekTimer timer;
-    timer.Start();
-    AdvanceFakeClock(300);
-    timer.Pause();
-    EXPECT_EQ(300u, timer.GetTicks());
-    AdvanceFakeClock(500);
-    EXPECT_EQ(300u, timer.GetTicks());
-    timer.Resume();
-    AdvanceFakeClock(200);
-    EXPECT_EQ(500u, timer.GetTicks());
-}
-
-TEST_F(TimerTest, SecondPauseOrResumeChangesNothing)
-{
-    VekTimer timer;
-    timer.Start();
-    AdvanceFakeClock(40);
-    timer.Resume(); // already running
-    AdvanceFakeClock(10);
-    EXPECT_EQ(50u, timer.GetTicks());
-    timer.Pause();
-    AdvanceFakeClock(30);
-    timer.Pause(); // already paused: must not take the elapsed time again
-    AdvanceFakeClock(30);
-    EXPECT_EQ(50u, timer.GetTicks());
-    timer.Resume();
-    AdvanceFakeClock(7);
-    EXPECT_EQ(57u, timer.GetTicks());
-}
-
-TEST_F(TimerTest, StartRestartsFromZeroAndStopClears)
-{
-    VekTimer timer;
-    timer.Start();
-    AdvanceFakeClock(70);
-    timer.Pause();
-    timer.Start();
-    EXPECT_FALSE(timer.IsPaused());
-    AdvanceFakeClock(15);
-    EXPECT_EQ(15u, timer.GetTicks());
-    timer.Stop();
-    AdvanceFakeClock(15);
-    EXPECT_EQ(0u, timer.GetTicks());
-    EXPECT_FALSE(timer.IsStarted());
-}
-
-TEST(TimerClock, ArithmeticSurvivesTheTickCounterWrapping)
-{
-    InstallFakeClock(0xFFFFFF00u);
-    VekTimer timer;
-    timer.Start();
-    AdvanceFakeClock(0x200);
-    EXPECT_EQ(0x200u, timer.GetTicks());
-    timer.Pause();
-    AdvanceFakeClock(1000);
-    timer.Resume();
-    AdvanceFakeClock(1);
-    EXPECT_EQ(0x201u, timer.GetTicks());
+    for (size_t i = 0; i < std::size(script); ++i)
+    {
+        SCOPED_TRACE(testing::Message() << "step " << i);
+        (timer.*script[i].op)();
+        AdvanceFakeClock(script[i].advance);
+        EXPECT_EQ(script[i].ticks, timer.GetTicks());
+        EXPECT_EQ(script[i].paused, timer.IsPaused());
+    }
     RemoveFakeClock();
 }
-} // namespace
