@@ -1,337 +1,62 @@
 #include "tests/editor/editor_fixture.h"
-#include "app/menu_states.h"
-#include "app/state_stack.h"
-#include "enemies/scientist.h"
 
 namespace {
 
-struct CursorCase
+// The session as "x,y mode type".
+std::string Str(const EditorSession& s)
 {
-    const char* name;
-    int x, y;
-    SDLKey key;
-    int wantX, wantY;
-    Uint32 wantWaitMs;
-};
-
-const CursorCase cursorCases[] = {
-    {"left at left edge", 0, 480, SDLK_LEFT, 0, 480, 0},
-    {"up at top edge", 320, 0, SDLK_UP, 320, 0, 0},
-    {"right at right edge", 6112, 480, SDLK_RIGHT, 6112, 480, 0},
-    {"down at bottom edge", 320, 960, SDLK_DOWN, 320, 960, 0},
-    {"left inside", 32, 480, SDLK_LEFT, 0, 480, 50},
-    {"up inside", 320, 32, SDLK_UP, 320, 0, 50},
-    {"right onto last column", 6080, 480, SDLK_RIGHT, 6112, 480, 50},
-    {"down onto bottom row", 320, 928, SDLK_DOWN, 320, 960, 50},
-};
-
-void PrintTo(const CursorCase& c, std::ostream* os) { *os << c.name; }
-
-class CursorMoves : public EditorTest, public ::testing::WithParamInterface<CursorCase>
-{
-};
-
-TEST_P(CursorMoves, StaysOnTheGridAndWaitsOnlyWhenItMoved)
-{
-    const CursorCase& c = GetParam();
-    EditorSession s = SessionAt(c.x, c.y, ELEM_TERRAIN);
-    Uint32 before = Now();
-    FrameHolding(s, c.key);
-    EXPECT_EQ(s.cursor.GetXPos(), c.wantX);
-    EXPECT_EQ(s.cursor.GetYPos(), c.wantY);
-    EXPECT_EQ(Now() - before, c.wantWaitMs);
+    return std::to_string(s.cursor.GetXPos()) + "," + std::to_string(s.cursor.GetYPos()) + " " +
+           std::to_string(s.mode) + " " + std::to_string(s.tileIndex);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, CursorMoves, ::testing::ValuesIn(cursorCases),
-                         [](const ::testing::TestParamInfo<CursorCase>& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (ch == ' ')
-                                     ch = '_';
-                             return name;
-                         });
-
-TEST_F(EditorTest, SessionStartsAtTopLeftInTerrainModeWithTypeZeroAndBurger)
+// Arrows move the cursor one cell while it stays on the level, Home walks
+// the modes, the page keys wrap the terrain type; each waits when it acts.
+TEST_F(EditorTest, HeldKeysMoveTheCursorAndPickModeAndTypeWithAWait)
 {
-    EditorSession s;
-    EXPECT_EQ(s.cursor.GetXPos(), 0);
-    EXPECT_EQ(s.cursor.GetYPos(), 0);
-    EXPECT_EQ(s.cursor.GetXSize(), 32);
-    EXPECT_EQ(s.cursor.GetYSize(), 32);
-    EXPECT_EQ(s.mode, ELEM_TERRAIN);
-    EXPECT_EQ(s.tileIndex, 0);
-    EXPECT_EQ(s.guyKind, GUY_BURGER);
-}
-
-TEST_F(EditorTest, TwoHeldArrowsMoveDiagonallyAndPayForEachStep)
-{
-    EditorSession s = SessionAt(64, 64, ELEM_TERRAIN);
-    Uint32 before = Now();
-    HoldKey(SDLK_RIGHT);
-    HoldKey(SDLK_DOWN);
-    EditorFrame(s);
-    EXPECT_EQ(s.cursor.GetXPos(), 96);
-    EXPECT_EQ(s.cursor.GetYPos(), 96);
-    EXPECT_EQ(Now() - before, 100u);
-}
-
-TEST_F(EditorTest, HeldArrowWalksTheWholeRowAndStopsAtTheLastCell)
-{
-    EditorSession s;
-    HoldKey(SDLK_RIGHT);
-    for (int frame = 0; frame < 200; ++frame)
-        EditorFrame(s);
-    EXPECT_EQ(s.cursor.GetXPos(), 6112);
-}
-
-TEST_F(EditorTest, HomeCyclesThroughTheFourModesBackToTerrain)
-{
-    EditorSession s;
-    const ELEMENTS expected[] = {ELEM_WATER, ELEM_CHEESE, ELEM_GUY, ELEM_TERRAIN};
-    for (ELEMENTS want : expected)
+    const struct { int x, y; ELEMENTS mode; int type; SDLKey key; const char* want; Uint32 wait; } cases[] = {
+        {0, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0", 0}, {32, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0", 50},
+        {320, 0, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0", 0}, {320, 32, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0", 50},
+        {6112, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0", 0},
+        {6080, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0", 50},
+        {0, 960, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0", 0}, {0, 928, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0", 50},
+        {0, 0, ELEM_TERRAIN, 0, SDLK_HOME, "0,0 1 0", 90}, {0, 0, ELEM_WATER, 0, SDLK_HOME, "0,0 2 0", 90},
+        {0, 0, ELEM_CHEESE, 0, SDLK_HOME, "0,0 3 0", 90}, {0, 0, ELEM_GUY, 0, SDLK_HOME, "0,0 0 0", 90},
+        {0, 0, ELEM_TERRAIN, 0, SDLK_PAGEDOWN, "0,0 0 17", 90}, {0, 0, ELEM_TERRAIN, 17, SDLK_PAGEUP, "0,0 0 0", 90},
+    };
+    for (const auto& c : cases)
     {
-        Uint32 before = Now();
-        FrameHolding(s, SDLK_HOME);
-        EXPECT_EQ(s.mode, want);
-        EXPECT_EQ(Now() - before, 90u);
+        EditorSession s = SessionAt(c.x, c.y, c.mode, c.type);
+        EXPECT_EQ(FrameHolding(s, c.key), c.wait) << "key " << c.key << " to " << c.want;
+        EXPECT_EQ(Str(s), c.want) << "key " << c.key << " from " << c.x << "," << c.y << " type " << c.type;
     }
 }
-
-struct TypeCase
-{
-    ELEMENTS mode;
-    int start;
-    SDLKey key;
-    int want;
-};
-
-class TerrainTypeSelection : public EditorTest, public ::testing::WithParamInterface<TypeCase>
-{
-};
-
-TEST_P(TerrainTypeSelection, WrapsAtBothEndsWithAWait)
-{
-    const TypeCase& c = GetParam();
-    EditorSession s = SessionAt(0, 0, c.mode);
-    s.tileIndex = c.start;
-    Uint32 before = Now();
-    FrameHolding(s, c.key);
-    EXPECT_EQ(s.tileIndex, c.want);
-    EXPECT_EQ(Now() - before, 90u);
-}
-
-INSTANTIATE_TEST_SUITE_P(PageKeys, TerrainTypeSelection,
-                         ::testing::Values(TypeCase{ELEM_TERRAIN, 0, SDLK_PAGEDOWN, 17},
-                                           TypeCase{ELEM_TERRAIN, 17, SDLK_PAGEUP, 0},
-                                           TypeCase{ELEM_TERRAIN, 5, SDLK_PAGEUP, 6},
-                                           TypeCase{ELEM_TERRAIN, 5, SDLK_PAGEDOWN, 4},
-                                           TypeCase{ELEM_WATER, 0, SDLK_PAGEDOWN, 17}));
-
-TEST_F(EditorTest, PageKeysInEnemyModeSwitchTheKindNotTheTerrainType)
-{
-    EditorSession s = SessionAt(0, 0, ELEM_GUY);
-    s.tileIndex = 7;
-    FrameHolding(s, SDLK_PAGEUP);
-    EXPECT_EQ(s.guyKind, GUY_EEL);
-    FrameHolding(s, SDLK_PAGEDOWN);
-    EXPECT_EQ(s.guyKind, GUY_BURGER);
-    EXPECT_EQ(s.tileIndex, 7);
-}
-
-TEST_F(EditorTest, PageKeysInCheeseModeChangeNothing)
-{
-    EditorSession s = SessionAt(0, 0, ELEM_CHEESE);
-    Uint32 before = Now();
-    FrameHolding(s, SDLK_PAGEUP);
-    EXPECT_EQ(s.tileIndex, 0);
-    EXPECT_EQ(s.guyKind, GUY_BURGER);
-    EXPECT_EQ(Now(), before);
-}
-
-// ---- Insert and Delete ----
 
 TEST_F(EditorTest, InsertTerrainReplacesWaterButKeepsTheCheeseOfTheCell)
 {
-    AddWater(64, 96);
-    AddCheese(64, 96);
-    AddTerrain(96, 96);
-    EditorSession s = SessionAt(64, 96, ELEM_TERRAIN);
-    s.tileIndex = 3;
+    Load("Water\n2 27 0 0\nCheese\n64 96\nTerrain\n3 27 2 4\n");
+    EditorSession s = SessionAt(64, 96, ELEM_TERRAIN, 3);
     FrameHolding(s, SDLK_INSERT);
-
-    ASSERT_EQ(tile.size(), 2u);
-    EXPECT_EQ(tile[0]->GetXPos(), 96); // the neighbour keeps its place in the list
-    Tile* placed = tile[1];
-    EXPECT_EQ(placed->GetTag(), "Terrain");
-    EXPECT_EQ(placed->GetXPos(), 64);
-    EXPECT_EQ(placed->GetYPos(), 96);
-    EXPECT_EQ(placed->GetTileType(), 3);
-    EXPECT_EQ(cheese.size(), 1u);
+    EXPECT_EQ(LevelFileText(), "Rat\n0 0\nCheese\n64 96\nTerrain\n3 27 2 4\nTerrain\n2 27 0 3\n");
 }
 
-TEST_F(EditorTest, InsertHeldForManyFramesKeepsOneElementPerCell)
+TEST_F(EditorTest, DeleteRemovesOnlyTheModesElementsExactlyOnTheCursor)
 {
-    const ELEMENTS modes[] = {ELEM_TERRAIN, ELEM_WATER, ELEM_CHEESE, ELEM_GUY};
-    for (ELEMENTS mode : modes)
+    // At (64,64): two tiles, a cheese, one enemy of each kind; next to it a
+    // tile, and elements a few pixels off the cell.
+    const char* const level = "Terrain\n2 28 2 4\nWater\n2 28 0 0\nTerrain\n2 27 2 4\nCheese\n64 64\nCheese\n64 63\n"
+                              "Burger\n64 64\nEel\n64 64\nScientist\n64 64\nBurger\n65 64\nEel\n64 70\n";
+    const struct { ELEMENTS mode; size_t tiles, cheeses, guys; } cases[] = {
+        {ELEM_CHEESE, 3, 1, 5}, {ELEM_TERRAIN, 1, 2, 5}, {ELEM_GUY, 3, 2, 2}};
+    for (const auto& c : cases)
     {
-        EditorSession s = SessionAt(128, 128, mode);
-        HoldKey(SDLK_INSERT);
-        for (int frame = 0; frame < 5; ++frame)
-            EditorFrame(s);
-        ReleaseAllKeys();
+        SCOPED_TRACE(c.mode);
+        Load(level);
+        EditorSession s = SessionAt(64, 64, c.mode);
+        FrameHolding(s, SDLK_DELETE);
+        EXPECT_EQ(tile.size(), c.tiles);
+        EXPECT_EQ(cheese.size(), c.cheeses);
+        EXPECT_EQ(guy.size(), c.guys);
     }
-    EXPECT_EQ(tile.size(), 1u); // water replaced the terrain, same list
-    EXPECT_EQ(tile[0]->GetTag(), "Water");
-    EXPECT_EQ(cheese.size(), 1u);
-    EXPECT_EQ(guy.size(), 1u);
-}
-
-TEST_F(EditorTest, InsertedWaterIsAGhostOfTypeZeroWhateverTypeIsSelected)
-{
-    EditorSession s = SessionAt(0, 960, ELEM_WATER);
-    s.tileIndex = 12;
-    FrameHolding(s, SDLK_INSERT);
-    ASSERT_EQ(tile.size(), 1u);
-    EXPECT_EQ(tile[0]->GetTag(), "Water");
-    EXPECT_EQ(tile[0]->GetSolidity(), GHOST);
-    EXPECT_EQ(tile[0]->GetTileType(), 0);
-}
-
-TEST_F(EditorTest, InsertInEnemyModePlacesTheSelectedKindReplacingTheOldOne)
-{
-    AddBurger(32, 64);
-    EditorSession s = SessionAt(32, 64, ELEM_GUY);
-    s.guyKind = GUY_EEL;
-    FrameHolding(s, SDLK_INSERT);
-    ASSERT_EQ(guy.size(), 1u);
-    EXPECT_EQ(guy[0]->GetTag(), "Eel");
-    EXPECT_EQ(guy[0]->GetXPos(), 32);
-    EXPECT_EQ(guy[0]->GetYPos(), 64);
-}
-
-TEST_F(EditorTest, DeleteInCheeseModeLeavesTileAndEnemy)
-{
-    AddTerrain(160, 320);
-    AddCheese(160, 320);
-    AddBurger(160, 320);
-    EditorSession s = SessionAt(160, 320, ELEM_CHEESE);
-    FrameHolding(s, SDLK_DELETE);
-    EXPECT_TRUE(cheese.empty());
-    EXPECT_EQ(tile.size(), 1u);
-    EXPECT_EQ(guy.size(), 1u);
-}
-
-TEST_F(EditorTest, OneDeleteRemovesEveryTileOfTheCellAndNoOther)
-{
-    AddTerrain(64, 64);
-    AddWater(64, 64);
-    AddTerrain(64, 96);
-    EditorSession s = SessionAt(64, 64, ELEM_WATER);
-    FrameHolding(s, SDLK_DELETE);
-    ASSERT_EQ(tile.size(), 1u);
-    EXPECT_EQ(tile[0]->GetYPos(), 96);
-}
-
-TEST_F(EditorTest, DeleteInEnemyModeRemovesEveryKindInTheCellScientistsToo)
-{
-    AddBurger(0, 0);
-    AddEel(0, 0);
-    Scientist* sci = new Scientist();
-    sci->SetBothPos(0, 0);
-    guy.push_back(sci);
-    AddBurger(32, 0);
-    EditorSession s = SessionAt(0, 0, ELEM_GUY);
-    FrameHolding(s, SDLK_DELETE);
-    ASSERT_EQ(guy.size(), 1u);
-    EXPECT_EQ(guy[0]->GetXPos(), 32);
-}
-
-TEST_F(EditorTest, ElementsOffTheGridAreNeverRemoved)
-{
-    AddBurger(65, 64);
-    AddEel(64, 70);
-    AddCheese(64, 63);
-    EditorSession s = SessionAt(64, 64, ELEM_GUY);
-    FrameHolding(s, SDLK_DELETE);
-    s.mode = ELEM_CHEESE;
-    FrameHolding(s, SDLK_DELETE);
-    EXPECT_EQ(guy.size(), 2u);
-    EXPECT_EQ(cheese.size(), 1u);
-}
-
-TEST_F(EditorTest, DeleteOnAnEmptyCellChangesNothing)
-{
-    AddTerrain(0, 0);
-    EditorSession s = SessionAt(32, 0, ELEM_TERRAIN);
-    FrameHolding(s, SDLK_DELETE);
-    EXPECT_EQ(tile.size(), 1u);
-}
-
-// ---- Camera and events ----
-
-TEST_F(EditorTest, CameraFollowsTheCursorAndStopsAtTheLevelCorner)
-{
-    EditorSession s = SessionAt(6080, 928, ELEM_TERRAIN);
-    HoldKey(SDLK_RIGHT);
-    HoldKey(SDLK_DOWN);
-    EditorFrame(s);
-    EXPECT_EQ(camera.GetXPos(), LEVEL_WIDTH - EDITOR_PANEL_X);
-    EXPECT_EQ(camera.GetYPos(), LEVEL_HEIGHT - SCREEN_HEIGHT);
-
-    EditorSession fresh;
-    ReleaseAllKeys();
-    EditorFrame(fresh);
-    EXPECT_EQ(camera.GetXPos(), 0);
-    EXPECT_EQ(camera.GetYPos(), 0);
-}
-
-static void BottomState() {}
-
-struct EventCase
-{
-    const char* name;
-    void (*push)();
-    StateFunction wantTop;
-};
-
-void PrintTo(const EventCase& c, std::ostream* os) { *os << c.name; }
-
-class EditorEvents : public EditorTest, public ::testing::WithParamInterface<EventCase>
-{
-};
-
-TEST_P(EditorEvents, PushTheRightStateAndStillRunTheFrame)
-{
-    PushState(BottomState);
-    PushState(EditorState);
-    GetParam().push();
-    EditorSession s = SessionAt(0, 0, ELEM_CHEESE);
-    HoldKey(SDLK_INSERT);
-    EditorFrame(s);
-    EXPECT_TRUE(IsTopState(GetParam().wantTop));
-    EXPECT_EQ(cheese.size(), 1u);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, EditorEvents,
-    ::testing::Values(EventCase{"Escape", [] { PushKeyPress(SDLK_ESCAPE); }, QuitEditorState},
-                      EventCase{"P", [] { PushKeyPress(SDLK_p); }, QuitEditorState},
-                      EventCase{"WindowClose", [] { PushQuitEvent(); }, QuitToDosState},
-                      EventCase{"OtherKey", [] { PushKeyPress(SDLK_a); }, EditorState}),
-    [](const ::testing::TestParamInfo<EventCase>& info) { return std::string(info.param.name); });
-
-TEST_F(EditorTest, OnlyOneEventIsTakenPerFrame)
-{
-    PushState(EditorState);
-    PushKeyPress(SDLK_a);
-    PushKeyPress(SDLK_ESCAPE);
-    EditorSession s;
-    EditorFrame(s); // key down of a
-    EditorFrame(s); // key up of a
-    EXPECT_TRUE(IsTopState(EditorState));
-    EditorFrame(s);
-    EXPECT_TRUE(IsTopState(QuitEditorState));
-    EXPECT_EQ(StateStack.size(), 2u);
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "tests/editor/editor_fixture.h"
 #include <SDL_mixer.h>
-#include <filesystem>
 #include "app/menu_states.h"
 #include "app/state_stack.h"
-#include "play/level_file.h"
 
 namespace fs = std::filesystem;
 
@@ -11,179 +9,151 @@ namespace {
 
 void BottomState() {}
 
-// A dialog returns on the key press of Enter; its release may still wait.
-bool NoKeyPressQueued()
+// Queues the answer to the quit dialog: Down `downs` times, then Enter.
+void PushChoice(int downs)
 {
-    SDL_Event e;
-    return SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_EVENTMASK(SDL_KEYDOWN)) == 0;
+    for (int i = 0; i < downs; ++i)
+        PushKeyPress(SDLK_DOWN);
+    PushKeyPress(SDLK_RETURN);
 }
 
-class EditorStates : public EditorTest
+TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
 {
-protected:
-    void SetUp() override
-    {
-        EditorTest::SetUp();
-        PushState(BottomState);
-        PushState(EditorState);
-    }
+    tile.push_back(new WaterTile(0, 0, GHOST, 0, water_ts, &waterClips)); // left from before
+    WriteFile(EDITOR_LEVEL_FILE, "Cheese\n32 32\n");                       // with no rat record
+    rat.SetClips(nullptr);
+    rat.SetSpriteSheet(nullptr);
+    PreEdit();
+    EXPECT_TRUE(rat.GetSpriteSheet() == rat_ss && rat.GetClips() == &ratClips) << "the rat could not be drawn";
+    EXPECT_TRUE(!music2 || Mix_PlayingMusic() == 1);
 
-    // Queues events that keep the editor busy for `frames` frames (one
-    // event a frame) and then leave it with Escape.
-    static void QueueFramesThenEscape(int frames)
-    {
-        for (int i = 0; i < frames / 2; ++i)
-            PushKeyPress(SDLK_a); // a press is two events
-        if (frames % 2)
-        {
-            SDL_Event e = {};
-            e.type = SDL_USEREVENT;
-            SDL_PushEvent(&e);
-        }
-        PushKeyPress(SDLK_ESCAPE);
-    }
-
-    static bool HasTerrainAt(int x, int y)
-    {
-        for (Tile* t : tile)
-            if (t->GetXPos() == x && t->GetYPos() == y)
-                return true;
-        return false;
-    }
-};
-
-TEST_F(EditorStates, RunsFramesUntilEscapeThenLeavesTheDialogOnTop)
-{
-    QueueFramesThenEscape(4);
+    // Each run of the editor has a second way out queued behind the one
+    // tried, so that an ignored key fails the test rather than hangs it.
+    PushState(BottomState);
+    PushState(EditorState);
+    for (int i = 0; i < 6; ++i)
+        PushKeyPress(SDLK_a); // a press and a release: two quiet frames
+    PushKeyPress(SDLK_ESCAPE);
+    PushQuitEvent();
     HoldKey(SDLK_RIGHT);
     HoldKey(SDLK_INSERT);
     EditorState();
-    // Four quiet frames and the Escape frame itself, each moving then placing.
-    EXPECT_EQ(tile.size(), 5u);
-    EXPECT_TRUE(HasTerrainAt(32, 0));
-    EXPECT_TRUE(HasTerrainAt(160, 0));
+    EXPECT_EQ(tile.size(), 13u); // every frame moved, then placed: the Escape frame too
+    EXPECT_EQ(cheese.size(), 1u);
     EXPECT_TRUE(IsTopState(QuitEditorState));
-    EXPECT_EQ(camera.GetXSize(), 544);
-    EXPECT_EQ(camera.GetYSize(), 480);
-}
+    EXPECT_EQ(camera.GetXSize(), EDITOR_PANEL_X);
+    ASSERT_GT(camera.GetXPos(), 0);
 
-TEST_F(EditorStates, WindowCloseHandsOverToTheQuitProgramDialog)
-{
+    ReleaseAllKeys();
+    DrainEvents();
+    PushChoice(0); // "Continue Editing"
+    QuitEditorState();
+    PushKeyPress(SDLK_p);
     PushQuitEvent();
+    HoldKey(SDLK_INSERT);
+    EditorState();
+    ASSERT_EQ(tile.size(), 14u);
+    EXPECT_TRUE(tile.back()->GetXPos() == 0 && tile.back()->GetYPos() == 0) << "the cursor did not start afresh";
+    EXPECT_TRUE(camera.GetXPos() == 0 && camera.GetYPos() == 0);
+    EXPECT_TRUE(IsTopState(QuitEditorState));
+
+    PopState();
+    DrainEvents();
+    PushQuitEvent(); // closing the window
+    PushKeyPress(SDLK_ESCAPE);
     EditorState();
     EXPECT_TRUE(IsTopState(QuitToDosState));
 }
 
-TEST_F(EditorStates, ContinueEditingRestartsTheSessionOnTheSameLevel)
+TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveReturnsToTheEditor)
 {
-    QueueFramesThenEscape(11);
-    HoldKey(SDLK_RIGHT);
-    EditorState();
-    ASSERT_GT(camera.GetXPos(), 0);
-    AddCheese(500, 500);
-
-    ReleaseAllKeys();
-    PushKeyPress(SDLK_RETURN); // "Continue Editing"
-    QuitEditorState();
-    EXPECT_TRUE(IsTopState(EditorState));
-
-    PushKeyPress(SDLK_ESCAPE);
-    HoldKey(SDLK_INSERT);
-    EditorState();
-    EXPECT_TRUE(HasTerrainAt(0, 0));
-    EXPECT_EQ(camera.GetXPos(), 0);
-    EXPECT_EQ(camera.GetYPos(), 0);
-    EXPECT_EQ(cheese.size(), 1u);
-}
-
-TEST_F(EditorStates, SaveAndQuitWritesTheLevelAndReturnsToTheMenu)
-{
-    PushState(QuitEditorState);
-    AddBurger(64, 64);
-    rat.SetBothPos(5, 6);
-    PushKeyPress(SDLK_DOWN);
-    PushKeyPress(SDLK_RETURN);
-    QuitEditorState();
-    EXPECT_TRUE(IsTopState(BottomState));
-    EXPECT_EQ(StateStack.size(), 1u);
-    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), "Rat\n5 6\nBurger\n64 64\n");
-}
-
-TEST_F(EditorStates, QuitWithoutSavingLeavesTheFileAndKeepsTheListsInMemory)
-{
-    WriteFile(EDITOR_LEVEL_FILE, "Rat\n1 2\n");
-    PushState(QuitEditorState);
-    AddBurger(64, 64);
-    PushKeyPress(SDLK_DOWN);
-    PushKeyPress(SDLK_DOWN);
-    PushKeyPress(SDLK_RETURN);
-    QuitEditorState();
-    EXPECT_TRUE(IsTopState(BottomState));
-    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), "Rat\n1 2\n");
-    EXPECT_EQ(guy.size(), 1u);
-}
-
-TEST_F(EditorStates, FailedSaveShowsAMessageAndReturnsToTheEditor)
-{
-    WriteFile(EDITOR_LEVEL_FILE, "Rat\n1 2\n");
-    fs::create_directory(SafeTempName(EDITOR_LEVEL_FILE)); // see safe_save_test.cpp
-    PushState(QuitEditorState);
-    AddBurger(64, 64);
-    PushKeyPress(SDLK_DOWN);
-    PushKeyPress(SDLK_RETURN); // "Save and Quit"
-    PushKeyPress(SDLK_RETURN); // acknowledges "Could Not Save Level"
-    QuitEditorState();
-
-    EXPECT_TRUE(NoKeyPressQueued()) << "the failure message did not wait for Enter";
-    EXPECT_TRUE(IsTopState(EditorState));
-    EXPECT_EQ(StateStack.size(), 2u);
-    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), "Rat\n1 2\n");
-    EXPECT_EQ(guy.size(), 1u);
-
-    // Once the way is clear the same level saves.
-    fs::remove(SafeTempName(EDITOR_LEVEL_FILE));
-    PushState(QuitEditorState);
-    PushKeyPress(SDLK_DOWN);
-    PushKeyPress(SDLK_RETURN);
-    QuitEditorState();
-    EXPECT_TRUE(IsTopState(BottomState));
-    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), LevelFileText());
-}
-
-// ---- Entering the editor ----
-
-TEST_F(EditorTest, PreEditLoadsTheUserLevelAndPlaysTheEditorMusic)
-{
-    WriteFile(EDITOR_LEVEL_FILE, "Rat\n64 64\nCheese\n32 32\nBurger\n96 96\n");
-    AddTerrain(0, 0);
-    PreEdit();
-    EXPECT_TRUE(tile.empty());
-    EXPECT_EQ(cheese.size(), 1u);
-    EXPECT_EQ(guy.size(), 1u);
-    if (music2)
+    const char* const OLD = "Rat\n1 2\n";
+    const struct { int downs; bool blocked; StateFunction top; size_t depth; const char* file; } cases[] = {
+        {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\n"}, // "Save and Quit"
+        {2, false, BottomState, 1, OLD},                         // "Quit Without Saving"
+        {1, true, EditorState, 2, OLD},                          // a save that cannot be written
+    };
+    for (const auto& c : cases)
     {
-        EXPECT_EQ(Mix_PlayingMusic(), 1);
+        SCOPED_TRACE(testing::Message() << c.downs << " down, blocked " << c.blocked);
+        ResetGameState();
+        Load("Burger\n64 64\n");
+        WriteFile(EDITOR_LEVEL_FILE, OLD);
+        if (c.blocked)
+            fs::create_directory(SafeTempName(EDITOR_LEVEL_FILE));
+        rat.SetBothPos(5, 6);
+        PushState(BottomState);
+        PushState(EditorState);
+        PushState(QuitEditorState);
+        PushChoice(c.downs);
+        if (c.blocked)
+            PushKeyPress(SDLK_RETURN); // acknowledges "Could Not Save Level"
+        QuitEditorState();
+        SDL_Event e;
+        EXPECT_EQ(SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_EVENTMASK(SDL_KEYDOWN)), 0) << "a key press left unread";
+        EXPECT_TRUE(IsTopState(c.top));
+        EXPECT_EQ(StateStack.size(), c.depth);
+        EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), c.file);
+        EXPECT_EQ(guy.size(), 1u); // the level is still in memory
     }
 }
 
-TEST_F(EditorTest, RatNeverPlacedByALevelCanStillBeDrawn)
+// ---- The panel ----
+
+const Uint32 YELLOW = 0xFFFF05, BACK = 0x0A141E;
+
+bool All(int x, int y, int w, int h, Uint32 rgb)
 {
-    std::vector<SDL_Rect>* keptClips = rat.GetClips();
-    SDL_Surface* keptSheet = rat.GetSpriteSheet();
-    rat.SetClips(nullptr);
-    rat.SetSpriteSheet(nullptr);
+    Uint8 r, g, b;
+    for (int j = y; j < y + h; ++j)
+        for (int i = x; i < x + w; ++i)
+        {
+            GetPixelRGB(screen, i, j, r, g, b);
+            if (static_cast<Uint32>(r << 16 | g << 8 | b) != rgb)
+                return false;
+        }
+    return true;
+}
 
-    PreEdit(); // no levelmap0, so no rat record
-    EXPECT_EQ(rat.GetSpriteSheet(), rat_ss);
-    EXPECT_EQ(rat.GetClips(), &ratClips);
+// Draws the editor's overlay on a plain BACK screen.
+void Draw(int cursorX, int cursorY, ELEMENTS mode, int tileIndex)
+{
+    if (screen)
+        SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, 10, 20, 30));
+    EditorSession s;
+    s.cursor.SetBothPos(cursorX, cursorY);
+    DrawEditor(s.cursor, mode, tileIndex, GUY_EEL);
+}
 
-    PushState(EditorState);
-    PushKeyPress(SDLK_ESCAPE);
-    EditorState(); // draws the level, the rat included
-    EXPECT_TRUE(IsTopState(QuitEditorState));
+TEST_F(EditorTest, PanelIsYellowWithIconsTheModeMarkedAndTheCursorWhereTheCameraShowsIt)
+{
+    ASSERT_NE(screen, nullptr);
+    camera.SetBothPos(320, 96);
+    for (int mode = ELEM_TERRAIN; mode <= ELEM_GUY; ++mode)
+    {
+        Draw(320 + 64, 96 + 128, static_cast<ELEMENTS>(mode), 0);
+        EXPECT_TRUE(All(544, 0, 32, 480, YELLOW) && All(544, 300, 96, 180, YELLOW));
+        EXPECT_TRUE(!All(64, 128, 32, 32, BACK) && All(0, 0, 544, 128, BACK) && All(96, 128, 448, 352, BACK));
+        for (int row = ELEM_TERRAIN; row <= ELEM_GUY; ++row)
+        {
+            EXPECT_FALSE(All(576, 32 + 64 * row, 32, 32, YELLOW)) << "no icon on row " << row;
+            EXPECT_EQ(All(616, 32 + 64 * row, 24, 32, YELLOW), row != mode) << "mode " << mode << " row " << row;
+        }
+    }
 
-    rat.SetClips(keptClips ? keptClips : &ratClips);
-    rat.SetSpriteSheet(keptSheet ? keptSheet : rat_ss);
+    // Missing pictures, a type with no picture, or no screen: only what there is gets drawn.
+    SDL_Surface* kept[] = {cursor_ss, terrain_ts, water_ts, cheese_ss, eel_ss, screen};
+    cursor_ss = terrain_ts = water_ts = cheese_ss = eel_ss = nullptr;
+    Draw(64, 64, ELEM_GUY, 0);
+    EXPECT_TRUE(All(544, 0, 96, 480, YELLOW) && All(0, 0, 544, 480, BACK));
+    cursor_ss = kept[0], terrain_ts = kept[1], water_ts = kept[2], cheese_ss = kept[3], eel_ss = kept[4];
+    Draw(0, 0, ELEM_TERRAIN, 99);
+    EXPECT_TRUE(All(576, 32, 32, 32, YELLOW));
+    Draw(0, 0, ELEM_TERRAIN, -1);
+    EXPECT_TRUE(All(576, 32, 32, 32, YELLOW));
+    screen = nullptr;
+    Draw(0, 0, ELEM_TERRAIN, 0);
+    screen = kept[5];
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
+#include <vector>
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
@@ -11,7 +11,7 @@
 #include "tests/support/test_env.h"
 #include "world/constants.h"
 
-// Level text, one record at a time, in the file's own format.
+// Level text in the file's own format, one record at a time.
 inline std::string Rec(const std::string& tag, int x, int y)
 {
     return tag + "\n" + std::to_string(x) + " " + std::to_string(y) + "\n";
@@ -19,12 +19,11 @@ inline std::string Rec(const std::string& tag, int x, int y)
 
 inline std::string TileRec(const std::string& tag, int column, int row, int solidity, int type)
 {
-    std::ostringstream out;
-    out << tag << "\n" << column << " " << row << " " << solidity << " " << type << "\n";
-    return out.str();
+    return tag + "\n" + std::to_string(column) + " " + std::to_string(row) + " " + std::to_string(solidity) + " " +
+           std::to_string(type) + "\n";
 }
 
-// A run of solid terrain (type 4) along one file row.
+// Solid terrain along one file row.
 inline std::string Floor(int row, int fromColumn, int toColumn)
 {
     std::string text;
@@ -38,35 +37,31 @@ const int FLOOR_ROW = 5;
 const int FLOOR_Y = 32 * (30 - FLOOR_ROW);
 const int STANDING_Y = FLOOR_Y - RAT_HEIGHT;
 
-// Every test starts from a fresh game: no states, an empty world, a rat
-// that no level has placed, the fake clock, and frame 0.
+using Stack_t = std::vector<StateFunction>;
+
+// Every test starts from a fresh game on the fake clock: no states, an empty
+// world, a rat that no level has placed, frame 0.
 class PlayTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(StartGame());
-        ResetGameState();
         InstallFakeClock();
-        frameCount = 0;
-        hiScore = 0;
-        rat = Rat();
-        rat.SetDefaults(rat_ss, &ratClips);
-        camera.SetBothPos(0, 0);
+        Restart();
     }
-
-    // A second game in the same test, with a rat that never played.
-    void Restart()
-    {
-        ResetGameState();
-        rat = Rat();
-        rat.SetDefaults(rat_ss, &ratClips);
-    }
-
     void TearDown() override
     {
         RemoveFakeClock();
         ResetGameState();
+    }
+    void Restart()
+    {
+        ResetGameState();
+        frameCount = 0;
+        rat = Rat();
+        rat.SetDefaults(rat_ss, &ratClips);
+        camera.SetBothPos(0, 0);
     }
 
     // Starts a game on the given level text the way the main menu does.
@@ -79,31 +74,21 @@ protected:
         PrePlay();
     }
 
-    // One frame as the play state runs it, with the frame counter moving on
-    // as the pacing would. False when the game was lost.
-    bool Frame()
+    // Frames as the play state runs them, paced by hand, up to a loss.
+    // False when the game was lost.
+    bool Frames(int n = 1)
     {
-        bool going = PlayFrame();
-        frameCount += 1;
-        AdvanceFakeClock(20);
+        bool going = true;
+        for (int i = 0; i < n && going; ++i, ++frameCount, AdvanceFakeClock(20))
+            going = PlayFrame();
         return going;
     }
 
-    void Frames(int n)
+    static Stack_t Stack()
     {
-        for (int i = 0; i < n; ++i)
-            Frame();
-    }
-
-    static std::vector<StateFunction> Stack()
-    {
-        std::vector<StateFunction> states;
-        auto copy = StateStack;
-        while (!copy.empty())
-        {
+        Stack_t states;
+        for (auto copy = StateStack; !copy.empty(); copy.pop())
             states.insert(states.begin(), copy.top().StatePointer);
-            copy.pop();
-        }
         return states;
     }
 };

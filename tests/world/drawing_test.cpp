@@ -1,158 +1,151 @@
 #include <gtest/gtest.h>
 #include <memory>
-#include <vector>
 #include "app/globals.h"
 #include "tests/support/test_env.h"
-#include "tests/world/test_sheet.h"
+#include "tests/world/world_test_help.h"
 #include "world/cheese.h"
-#include "world/constants.h"
 #include "world/rat.h"
 #include "world/tiles.h"
 
 namespace
 {
-// An animated thing of one 10 x 10 picture per clip, placed at (x, y).
+// Surfaces of known colours, so that counting pixels tells which clip was
+// drawn where. Their pixel values are the colours as 0xRRGGBB.
+const Uint32 BACKGROUND = 0x010203, CYAN = 0x00ffff;
+Uint32 ClipColour(int i) { return (i + 1) * 0x110000 + 0x4d; }
+
+// How many pixels of the area (all of the surface by default) have the colour.
+int CountOf(SDL_Surface* s, Uint32 rgb, SDL_Rect area = MakeRect(0, 0, 0, 0))
+{
+    if (area.w == 0)
+        area = MakeRect(0, 0, s->w, s->h);
+    int n = 0;
+    Uint8 r, g, b;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        for (int x = area.x; x < area.x + area.w; ++x)
+        {
+            GetPixelRGB(s, x, y, r, g, b);
+            n += Uint32(r << 16 | g << 8 | b) == rgb;
+        }
+    return n;
+}
+
+// Without clips, a stand-in for the screen filled with BACKGROUND; else a
+// sheet of count square clips, clip i in ClipColour(i) below a top row of
+// cyan that the colour key drops.
+struct TestSurface
+{
+    SDL_Surface* surface;
+    std::vector<SDL_Rect> clips;
+    TestSurface(int count = 0, int size = 0)
+        : surface(SDL_CreateRGBSurface(SDL_SWSURFACE, count ? count * size : 200, count ? size : 150, 32, 0xff0000, 0xff00, 0xff, 0))
+    {
+        SDL_FillRect(surface, nullptr, count ? CYAN : BACKGROUND);
+        for (int i = 0; i < count; ++i)
+        {
+            clips.push_back(MakeRect(i * size, 0, size, size));
+            SDL_Rect body = MakeRect(i * size, 1, size, size - 1);
+            SDL_FillRect(surface, &body, ClipColour(i));
+        }
+        SDL_SetColorKey(surface, SDL_SRCCOLORKEY, CYAN);
+    }
+    ~TestSurface() { SDL_FreeSurface(surface); }
+    TestSurface(const TestSurface&) = delete;
+};
+
+// An animated thing of one 10 x 10 picture per clip.
 struct Sprite : AnimatedThing
 {
-    Sprite(TestSheet& sheet, int x, int y, int clip = 0)
+    Sprite(TestSurface& sheet, int x, int y, int clip)
     {
         SetSpriteSheet(sheet.surface);
         SetClips(&sheet.clips);
         SetBothPos(x, y);
-        SetBothSize(10, 10);
         currentClip = clip;
     }
 };
 }
 
-TEST(Drawing, AThingLandsAtItsLevelPositionLessTheCamera)
+TEST(Drawing, ThingsAndTilesShowTheirClipAtTheirLevelPositionLessTheCamera)
 {
-    TestSheet sheet(3, 10);
-    TestScreen screen;
-    Sprite s(sheet, 150, 60, 1);
-    s.Show(screen.surface, CameraAt(100, 40));
-    EXPECT_EQ(ClipColour(1), screen.At(50 + 5, 20 + 5));
-    EXPECT_EQ(ClipColour(1), screen.At(59, 29));
-    EXPECT_EQ(BACKGROUND, screen.At(50, 20)) << "the cyan corner is keyed out";
-    EXPECT_EQ(BACKGROUND, screen.At(49, 25));
-    EXPECT_EQ(BACKGROUND, screen.At(60, 25));
-    EXPECT_EQ(BACKGROUND, screen.At(55, 30));
-}
+    TestSurface sheet(4, 10), terrain(4, 32), water(8, 32);
+    TestSurface screen;
+    Sprite(sheet, 150, 60, 1).Show(screen.surface, CameraAt(100, 40));
+    // At (50, 20) below its keyed-out top row, and nowhere else.
+    EXPECT_EQ(90, CountOf(screen.surface, ClipColour(1), MakeRect(50, 21, 10, 9)));
+    EXPECT_EQ(200 * 150 - 90, CountOf(screen.surface, BACKGROUND));
 
-TEST(Drawing, CameraCornerIsReadAsSignedAndOffScreenPartsAreClipped)
-{
-    TestSheet sheet(1, 10);
-    TestScreen screen;
-    Sprite left(sheet, 0, 0);
-    left.Show(screen.surface, CameraAt(-50, -30));
-    EXPECT_EQ(ClipColour(0), screen.At(55, 35));
-
-    Sprite corner(sheet, -5, -5);
-    corner.Show(screen.surface, CameraAt(0, 0));
-    EXPECT_EQ(ClipColour(0), screen.At(0, 0));
-    EXPECT_EQ(ClipColour(0), screen.At(4, 4));
-    EXPECT_EQ(BACKGROUND, screen.At(5, 5));
+    InanimateTile rock(64, 32, SOLID, 2, terrain.surface, &terrain.clips[2]);
+    WaterTile pool(96, 32, GHOST, 0, water.surface, &water.clips);
+    srand(3);
+    for (int frame = 0; frame < 5; ++frame)
+        for (Tile* t : {static_cast<Tile*>(&rock), static_cast<Tile*>(&pool)})
+            t->Show(screen.surface, CameraAt(32, 0));
+    EXPECT_EQ(32 * 31, CountOf(screen.surface, ClipColour(2), MakeRect(32, 33, 32, 31)));
+    EXPECT_GE(pool.GetCurrentClip(), 2);
+    EXPECT_EQ(32 * 31, CountOf(screen.surface, ClipColour(pool.GetCurrentClip()), MakeRect(64, 33, 32, 31)));
 }
 
 TEST(Drawing, NothingIsDrawnWithoutASheetClipsOrAValidClip)
 {
-    TestSheet sheet(3, 10);
-    TestScreen screen;
-    Sprite past(sheet, 0, 0, 3);
-    past.Show(screen.surface, CameraAt(0, 0));
-    Sprite negative(sheet, 20, 0, -1);
-    negative.Show(screen.surface, CameraAt(0, 0));
-    Sprite noClips(sheet, 40, 0);
+    TestSurface sheet(4, 10), screen;
+    Sprite pastTheEnd(sheet, 0, 0, 3);
+    // Clip 3 stays in memory past the end of the shorter list, so reading it
+    // by mistake would draw it.
+    std::vector<SDL_Rect> threeClips = sheet.clips;
+    threeClips.pop_back();
+    pastTheEnd.SetClips(&threeClips);
+    pastTheEnd.Show(screen.surface, CameraAt(0, 0));
+    Sprite(sheet, 20, 0, -1).Show(screen.surface, CameraAt(0, 0));
+    Sprite noClips(sheet, 40, 0, 0), noSheet(sheet, 60, 0, 0);
     noClips.SetClips(nullptr);
-    noClips.Show(screen.surface, CameraAt(0, 0));
-    Sprite noSheet(sheet, 60, 0);
     noSheet.SetSpriteSheet(nullptr);
+    noClips.Show(screen.surface, CameraAt(0, 0));
     noSheet.Show(screen.surface, CameraAt(0, 0));
-    for (int x = 0; x < 80; ++x)
-        EXPECT_EQ(BACKGROUND, screen.At(x, 5)) << x;
-
+    InanimateTile(80, 0, SOLID, 0, sheet.surface, nullptr).Show(screen.surface, CameraAt(0, 0));
+    // Cheese handed no clips stays on clip 0 as it animates.
+    Cheese::default_ss = sheet.surface;
+    Cheese cheese(100, 0);
+    Cheese::default_ss = nullptr;
+    for (int i = 0; i < 10; ++i)
+        cheese.UpdateSprite();
+    EXPECT_EQ(0, cheese.GetCurrentClip());
+    cheese.Show(screen.surface, CameraAt(0, 0));
     // A dead rat whose clip list is too short for its dead picture.
     Rat r;
-    r.SetDefaults(sheet.surface, &sheet.clips);
-    r.SetBothPos(100, 0);
+    r.SetDefaults(sheet.surface, &threeClips);
     r.Kill();
     r.UpdateSprite();
     r.Show(screen.surface, CameraAt(0, 0));
-    EXPECT_EQ(BACKGROUND, screen.At(105, 5));
-}
-
-TEST(Drawing, TilesDrawTheirClipAndWaterAnimatesAsItIsDrawn)
-{
-    TestSheet terrain(4, 32);
-    TestSheet water(8, 32);
-    TestScreen screen;
-    InanimateTile rock(64, 32, SOLID, 2, terrain.surface, &terrain.clips[2]);
-    WaterTile pool(96, 32, GHOST, 0, water.surface, &water.clips);
-    Tile* tiles[] = {&rock, &pool};
-    srand(3);
-    for (int frame = 0; frame < 5; ++frame)
-        for (Tile* t : tiles)
-            t->Show(screen.surface, CameraAt(32, 0));
-    EXPECT_EQ(ClipColour(2), screen.At(32 + 10, 32 + 10));
-    Rgb waterShown = screen.At(64 + 10, 32 + 10);
-    EXPECT_TRUE(waterShown == ClipColour(2) || waterShown == ClipColour(3));
-    EXPECT_EQ(ClipColour(pool.GetCurrentClip()), waterShown);
-}
-
-namespace
-{
-bool AnyPixelIn(SDL_Surface* s, int x0, int y0, int w, int h, bool (*test)(Rgb))
-{
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x)
-            if (test(PixelAt(s, x, y)))
-                return true;
-    return false;
-}
+    EXPECT_EQ(200 * 150, CountOf(screen.surface, BACKGROUND));
 }
 
 // The game's own generated sheets, through the real start-up.
 TEST(Drawing, TheGeneratedWorldDrawsThroughTheCameraWithoutCyan)
 {
     ASSERT_TRUE(StartGame()) << "start-up failed: are the generated assets there?";
-    ASSERT_NE(nullptr, screen);
-    ASSERT_EQ(32, screen->format->BitsPerPixel);
-
-    // Start-up leaves the rat drawable before any level places it.
-    EXPECT_EQ(&ratClips, rat.GetClips());
-    EXPECT_EQ(RAT_WIDTH, rat.GetXSize());
-    EXPECT_EQ(4u, rat.GetCollisionBoxes().size());
-
     ASSERT_GE(terrainClips.size(), 18u);
-    ASSERT_EQ(8u, waterClips.size());
-    ASSERT_EQ(13u, cheeseClips.size());
-    ASSERT_EQ(9u, ratClips.size());
-
-    std::vector<std::unique_ptr<Tile>> tiles;
-    tiles.emplace_back(new InanimateTile(132, 232, SOLID, 17, terrain_ts, &terrainClips[17]));
-    tiles.emplace_back(new WaterTile(232, 232, GHOST, 0, water_ts, &waterClips));
+    std::unique_ptr<Tile> rock(new InanimateTile(132, 232, SOLID, 17, terrain_ts, &terrainClips[17]));
+    std::unique_ptr<Tile> pool(new WaterTile(232, 232, GHOST, 0, water_ts, &waterClips));
     Cheese bit(332, 232);
-    Rat r;
-    r.SetDefaults(rat_ss, &ratClips);
-    r.SetBothPos(150, 60);
-
-    const Uint32 bg = SDL_MapRGB(screen->format, BACKGROUND.r, BACKGROUND.g, BACKGROUND.b);
-    SDL_FillRect(screen, nullptr, bg);
-    SDL_Rect view = CameraAt(100, 40);
-    for (auto& t : tiles)
-        t->Show(screen, view);
+    // Start-up leaves the rat drawable and sized before any level places it.
+    rat.SetBothPos(150, 60);
+    EXPECT_EQ((std::vector<int>{150, 60, 40, 60}), Fields(rat.GetRect()));
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 1, 2, 3));
+    const SDL_Rect view = CameraAt(100, 40);
+    rock->Show(screen, view);
+    pool->Show(screen, view);
     bit.Show(screen, view);
-    r.Show(screen, view);
+    rat.Show(screen, view);
 
-    auto drawn = [](Rgb c) { return !(c == BACKGROUND); };
-    auto cyan = [](Rgb c) { return c == CYAN; };
-    // Each thing shows up inside its own screen rectangle only.
-    EXPECT_TRUE(AnyPixelIn(screen, 50, 20, 40, 60, drawn)) << "rat";
-    EXPECT_TRUE(AnyPixelIn(screen, 32, 192, 32, 32, drawn)) << "terrain";
-    EXPECT_TRUE(AnyPixelIn(screen, 132, 192, 32, 32, drawn)) << "water";
-    EXPECT_TRUE(AnyPixelIn(screen, 232, 192, 32, 32, drawn)) << "cheese";
-    EXPECT_FALSE(AnyPixelIn(screen, 0, 0, 640, 20, drawn)) << "above the rat";
-    EXPECT_FALSE(AnyPixelIn(screen, 0, 80, 640, 112, drawn)) << "between rat and tiles";
-    EXPECT_FALSE(AnyPixelIn(screen, 0, 224, 640, 256, drawn)) << "below the tiles";
-    EXPECT_FALSE(AnyPixelIn(screen, 0, 0, 640, 480, cyan)) << "cyan reached the screen";
+    // Each shows up inside its own screen rectangle, and nothing outside them.
+    int drawn = 0;
+    for (const SDL_Rect place : {MakeRect(50, 20, 40, 60), MakeRect(32, 192, 32, 32), MakeRect(132, 192, 32, 32), MakeRect(232, 192, 32, 32)})
+    {
+        const int here = place.w * place.h - CountOf(screen, BACKGROUND, place);
+        EXPECT_GT(here, 0) << "nothing drawn at " << place.x << "," << place.y;
+        drawn += here;
+    }
+    EXPECT_EQ(640 * 480 - drawn, CountOf(screen, BACKGROUND));
+    EXPECT_EQ(0, CountOf(screen, CYAN));
 }
