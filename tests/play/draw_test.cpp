@@ -113,6 +113,7 @@ TEST_F(DrawTest, TimeFlickersRedFromFiftySecondsLeft)
     }
 }
 
+// Here for the HUD's view of the restarted clock.
 TEST_F(DrawTest, TheLevelClockCostsALifeAt401WholeSeconds)
 {
     StartLevel(Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 10));

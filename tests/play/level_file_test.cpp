@@ -34,13 +34,16 @@ TEST_F(LevelFileTest, FilesLoadIntoTheWorld)
     const std::string good = Rec("Cheese", 1, 2);
     struct Case { std::string text, world; };
     const Case cases[] = {
+        // Columns across, rows up from the bottom.
         {TileRec("Terrain", 0, 0, SOLID, 9) + TileRec("Terrain", 0, 30, SOLID, 9) + TileRec("Water", 191, 0, GHOST, 0) +
              TileRec("Terrain", 7, 12, PLATFORM, 17),
          "Rat 123,456 Terrain 0,960 2 9 Terrain 0,0 2 9 Water 6112,960 0 0 Terrain 224,576 1 17"},
         // Numbers over several lines; no newline at the end.
         {"Rat\n77 88\nTerrain\n12\n\n  3\t2\n7", "Rat 77,88 Terrain 384,864 2 7"},
+        // Tags match only a whole line; anything else is skipped with its numbers.
         {"Rat \n500 600\n Cheese\n1 2\nGuy\n5 6\nCHEESE\n7 8\nCheese\r\n1 2\r\nTerrain2\n1 1 2 4\n" + good,
          "Rat 123,456 Cheese 1,2"},
+        // The last rat record wins.
         {Rec("Rat", 10, 20) + good + Rec("Rat", 300, 400), "Rat 300,400 Cheese 1,2"},
         // One character after the numbers is dropped, except after the rat's.
         {"Cheese\n1 2Cheese\n3 4\nRat\n5 6Cheese\n7 8\n", "Rat 5,6 Cheese 1,2 Cheese 7,8"},
@@ -59,6 +62,7 @@ TEST_F(LevelFileTest, FilesLoadIntoTheWorld)
         {Rec("Cheese", 40000, 0) + Rec("Burger", 0, -2147483647) + TileRec("Terrain", 100000000, 0, SOLID, 4) +
              TileRec("Terrain", 0, -2147483647, SOLID, 4) + Rec("Rat", 2000000000, 5) + Rec("Cheese", 6200, 1100),
          "Rat 123,456 Cheese 6200,1100"},
+        // An empty file.
         {"", "Rat 123,456"}};
     for (const Case& c : cases)
     {
