@@ -2,26 +2,31 @@
 
 namespace {
 
-// The session as "x,y mode type".
+// The session as "x,y mode type kind".
 std::string Str(const EditorSession& s)
 {
     return std::to_string(s.cursor.GetXPos()) + "," + std::to_string(s.cursor.GetYPos()) + " " +
-           std::to_string(s.mode) + " " + std::to_string(s.tileIndex);
+           std::to_string(s.mode) + " " + std::to_string(s.tileIndex) + " " + std::to_string(s.guyKind);
 }
 
 // Arrows move the cursor one cell while it stays on the level, Home walks
-// the modes, the page keys wrap the terrain type; each waits when it acts.
+// the modes, the page keys wrap the terrain type or, in enemy mode, switch
+// the kind; each waits when it acts.
 TEST_F(EditorTest, HeldKeysMoveTheCursorAndPickModeAndTypeWithAWait)
 {
     const struct { int x, y; ELEMENTS mode; int type; SDLKey key; const char* want; Uint32 wait; } cases[] = {
-        {0, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0", 0}, {32, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0", 50},
-        {320, 0, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0", 0}, {320, 32, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0", 50},
-        {6112, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0", 0},
-        {6080, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0", 50},
-        {0, 960, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0", 0}, {0, 928, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0", 50},
-        {0, 0, ELEM_TERRAIN, 0, SDLK_HOME, "0,0 1 0", 90}, {0, 0, ELEM_WATER, 0, SDLK_HOME, "0,0 2 0", 90},
-        {0, 0, ELEM_CHEESE, 0, SDLK_HOME, "0,0 3 0", 90}, {0, 0, ELEM_GUY, 0, SDLK_HOME, "0,0 0 0", 90},
-        {0, 0, ELEM_TERRAIN, 0, SDLK_PAGEDOWN, "0,0 0 17", 90}, {0, 0, ELEM_TERRAIN, 17, SDLK_PAGEUP, "0,0 0 0", 90},
+        {0, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0 0", 0},
+        {32, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0 0", 50},
+        {320, 0, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 0}, {320, 32, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 50},
+        {6112, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0 0", 0},
+        {6080, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0 0", 50},
+        {0, 960, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 0}, {0, 928, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 50},
+        {0, 0, ELEM_TERRAIN, 0, SDLK_HOME, "0,0 1 0 0", 90}, {0, 0, ELEM_WATER, 0, SDLK_HOME, "0,0 2 0 0", 90},
+        {0, 0, ELEM_CHEESE, 0, SDLK_HOME, "0,0 3 0 0", 90}, {0, 0, ELEM_GUY, 0, SDLK_HOME, "0,0 0 0 0", 90},
+        {0, 0, ELEM_TERRAIN, 0, SDLK_PAGEDOWN, "0,0 0 17 0", 90},
+        {0, 0, ELEM_TERRAIN, 17, SDLK_PAGEUP, "0,0 0 0 0", 90},
+        {0, 0, ELEM_GUY, 7, SDLK_PAGEUP, "0,0 3 7 1", 90}, {0, 0, ELEM_GUY, 7, SDLK_PAGEDOWN, "0,0 3 7 1", 90},
+        {0, 0, ELEM_CHEESE, 7, SDLK_PAGEUP, "0,0 2 7 0", 0},
     };
     for (const auto& c : cases)
     {

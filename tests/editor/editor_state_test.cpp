@@ -67,7 +67,7 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
 
 TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveReturnsToTheEditor)
 {
-    const char* const OLD = "Rat\n1 2\n";
+    const char* const OLD = "Burger\n64 64\n";
     const struct { int downs; bool blocked; StateFunction top; size_t depth; const char* file; } cases[] = {
         {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\n"}, // "Save and Quit"
         {2, false, BottomState, 1, OLD},                         // "Quit Without Saving"
@@ -77,8 +77,7 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveReturnsToTheEditor)
     {
         SCOPED_TRACE(testing::Message() << c.downs << " down, blocked " << c.blocked);
         ResetGameState();
-        Load("Burger\n64 64\n");
-        WriteFile(EDITOR_LEVEL_FILE, OLD);
+        Load(OLD);
         if (c.blocked)
             fs::create_directory(SafeTempName(EDITOR_LEVEL_FILE));
         rat.SetBothPos(5, 6);

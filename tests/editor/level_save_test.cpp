@@ -1,0 +1,138 @@
+#include "tests/editor/editor_fixture.h"
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A level built with the editor's keys over a loaded one. Insert held over
+// frames replaces, so each cell keeps one element of each list. Placed
+// terrain saves the solidity of its type (3 -> 0, 17 -> 2); tile rows count
+// up from the bottom of the level, so (64,960) is column 2 row 0 and (0,0)
+// is row 30.
+TEST_F(EditorTest, SavedTextIsTheRatThenEnemiesCheeseAndTilesInListOrderAndLoadsBackTheSame)
+{
+    rat.SetBothPos(120, 840);
+    EXPECT_EQ(LevelFileText(), "Rat\n120 840\n");
+    Load("Cheese\n33 44\nEel\n300 400\nBurger\n10 20\nScientist\n5800 700\nBurger\n64 960\nCheese\n1 2\nRat\n-5 7\n");
+    EditorSession s = SessionAt(0, 960, ELEM_TERRAIN);
+    for (int type : {3, 17})
+    {
+        s.tileIndex = type;
+        FrameHolding(s, SDLK_INSERT);
+        FrameHolding(s, SDLK_RIGHT);
+    }
+    for (ELEMENTS mode : {ELEM_TERRAIN, ELEM_WATER, ELEM_CHEESE, ELEM_GUY})
+    {
+        s.mode = mode;
+        FrameHolding(s, SDLK_PAGEUP); // in enemy mode: the eel
+        HoldKey(SDLK_INSERT);
+        EditorFrame(s);
+        EditorFrame(s);
+    }
+    EditorSession topLeft = SessionAt(0, 0, ELEM_WATER);
+    FrameHolding(topLeft, SDLK_INSERT);
+    const std::string saved = "Rat\n-5 7\nEel\n300 400\nBurger\n10 20\nScientist\n5800 700\nEel\n64 960\n"
+                              "Cheese\n33 44\nCheese\n1 2\nCheese\n64 960\n"
+                              "Terrain\n0 0 0 3\nTerrain\n1 0 2 17\nWater\n2 0 0 0\nWater\n0 30 0 0\n";
+    ASSERT_EQ(LevelFileText(), saved);
+    ASSERT_TRUE(SaveEdit());
+    ClearWorld();
+    rat.SetBothPos(0, 0);
+    LoadLevel(EDITOR_LEVEL_FILE);
+    EXPECT_EQ(LevelFileText(), saved);
+}
+
+// A save must never lose the level: whatever goes wrong, "levelmap0" holds
+// either the old level or the new one, whole. The tests run as root, where
+// file permissions stop nothing, so each failure below is one root meets too.
+const char* const OLD_LEVEL = "Rat\n64 800\nCheese\n96 96\nTerrain\n0 0 2 4\n";
+const std::string TEMP = SafeTempName(EDITOR_LEVEL_FILE);
+
+bool TempFileLeft() { return fs::exists(fs::symlink_status(TEMP)); }
+
+// SaveEdit in a child process that may write only `limit` bytes. The kernel
+// stops it with SIGXFSZ at exactly that byte, mid-write, unless the signal
+// is ignored: then the write fails as on a full disk. Returns the exit code,
+// or 128 + the signal that killed it.
+int SaveInChild(rlim_t limit, bool killAtLimit)
+{
+    fflush(nullptr);
+    pid_t child = fork();
+    if (child == 0)
+    {
+        struct rlimit noCore = {0, 0}, lim;
+        setrlimit(RLIMIT_CORE, &noCore);
+        signal(SIGXFSZ, killAtLimit ? SIG_DFL : SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &lim);
+        lim.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lim);
+        _exit(SaveEdit() ? 0 : 1);
+    }
+    int status = 0;
+    EXPECT_EQ(waitpid(child, &status, 0), child);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// It cannot prove what a power cut between the flush and the rename does;
+// there the order (flush, then rename) is what keeps the file whole.
+TEST_F(EditorTest, SaveCutShortLeavesTheOldLevelWholeAndLoadable)
+{
+    WriteFile(EDITOR_LEVEL_FILE, OLD_LEVEL);
+    std::string big = "Rat\n10 20\n"; // too big to be written in one small piece
+    for (int i = 0; i < 1500; ++i)
+        big += "Cheese\n" + std::to_string(i) + " 100\n";
+    WriteFile("big", big);
+    LoadLevel("big");
+    const struct { double cut; bool killed; } cases[] = {{0.5, false}, {0.0, true}, {0.5, true}, {0.999, true}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "cut at " << c.cut << ", killed " << c.killed);
+        const rlim_t limit = static_cast<rlim_t>(c.cut * big.size());
+        EXPECT_EQ(SaveInChild(limit, c.killed), c.killed ? 128 + SIGXFSZ : 1);
+        EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), OLD_LEVEL);
+        EXPECT_EQ(TempFileLeft(), c.killed);
+        EXPECT_EQ(ReadFile(TEMP).size(), c.killed ? limit : 0); // the torn copy
+    }
+    LoadLevel(EDITOR_LEVEL_FILE);
+    EXPECT_EQ(LevelFileText(), OLD_LEVEL);
+    // A save allowed exactly its size goes through and clears the torn copy.
+    LoadLevel("big");
+    EXPECT_EQ(SaveInChild(big.size(), true), 0);
+    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), big);
+    EXPECT_FALSE(TempFileLeft());
+}
+
+TEST_F(EditorTest, SaveKeepsTheFileModeWritesNoLinkAndFailsSafelyOnAFolder)
+{
+    WriteFile(EDITOR_LEVEL_FILE, OLD_LEVEL);
+    fs::permissions(EDITOR_LEVEL_FILE, fs::perms(0640));
+    WriteFile("elsewhere", "untouched");
+    fs::create_symlink("elsewhere", TEMP); // left by a save long ago
+    Uint32 before = VEK_GetTicks();
+    ASSERT_TRUE(SaveEdit());
+    EXPECT_EQ(VEK_GetTicks() - before, 200u);
+    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), "Rat\n0 0\n");
+    EXPECT_EQ(fs::status(EDITOR_LEVEL_FILE).permissions(), fs::perms(0640));
+    EXPECT_EQ(ReadFile("elsewhere"), "untouched");
+    EXPECT_FALSE(TempFileLeft());
+
+    // No file can be made where a folder stands, even by root.
+    fs::create_directory(TEMP);
+    before = VEK_GetTicks();
+    rat.SetBothPos(7, 7);
+    EXPECT_FALSE(SaveEdit());
+    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), "Rat\n0 0\n");
+    EXPECT_EQ(VEK_GetTicks(), before); // no pause after a failed save
+    fs::remove(TEMP);
+    fs::remove(EDITOR_LEVEL_FILE);
+    fs::create_directory(EDITOR_LEVEL_FILE);
+    EXPECT_FALSE(SaveEdit());
+    EXPECT_TRUE(fs::is_directory(EDITOR_LEVEL_FILE));
+    EXPECT_FALSE(TempFileLeft());
+}
+
+} // namespace
