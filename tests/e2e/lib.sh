@@ -379,6 +379,20 @@ e2e_expect_status()
     [[ "$E2E_STATUS" -eq "$1" ]] || e2e_fail "exit status $E2E_STATUS, expected $1"
 }
 
+# From play: pause, "Quit to Menu", "Yes"; the main menu comes back with
+# "New Game" selected, exactly as the game first showed it. NAME names the
+# screenshots; "menu.png" must hold the first main menu.
+e2e_quit_play_to_menu()
+{
+    local name=$1
+    e2e_press p
+    e2e_wait_screen_differs "$E2E_GAME_DIR/$name.png" "$E2E_GAME_DIR/$name-paused.png"
+    e2e_choose 1
+    sleep 0.3
+    e2e_choose 1
+    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/$name-menu.png"
+}
+
 # Chooses an option of a freshly shown menu (whose selection starts on the
 # first option) by its place, counted from 0.
 e2e_choose()

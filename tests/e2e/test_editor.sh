@@ -221,17 +221,6 @@ play_user_level()
     done
 }
 
-# From play: pause, "Quit to Menu", "Yes".
-quit_game_to_menu()
-{
-    e2e_press p
-    e2e_wait_screen_differs "$(shot "$1")" "$(shot "$1-paused")"
-    e2e_choose 1
-    sleep 0.3
-    e2e_choose 1
-    e2e_wait_screen_equals "$(shot menu)" "$(shot "$1-menu")"
-}
-
 edited_level_is_saved_and_played()
 {
     [[ ! -e "$E2E_GAME_DIR/levelmap0" ]] || e2e_fail "the game folder already holds a levelmap0"
@@ -257,7 +246,7 @@ $(printf '%s' "$EXPECTED_LEVEL" | cat -A)"
     e2e_choose "$OPTIONS_USER_LEVEL"
     e2e_wait_screen_equals "$(shot menu)" "$(shot options-left)"
     play_user_level
-    quit_game_to_menu landed
+    e2e_quit_play_to_menu landed
     e2e_quit_via_menu
 }
 

@@ -36,18 +36,6 @@ new_game()
     e2e_wait_screen_changes "$(shot menu)" "$(shot "$1")"
 }
 
-# From play: pause, "Quit to Menu", "Yes"; the main menu comes back with
-# "New Game" selected, exactly as the game first showed it.
-quit_to_main_menu()
-{
-    e2e_press p
-    e2e_wait_screen_differs "$(shot "$1")" "$(shot "$1-paused")"
-    e2e_choose 1
-    sleep 0.3
-    e2e_choose 1
-    e2e_wait_screen_equals "$(shot menu)" "$(shot "$1-menu")"
-}
-
 choose_user_level()
 {
     e2e_main_menu "Options"
@@ -102,7 +90,7 @@ new_game_shows_level_with_hud_and_scrolls()
     [[ $moved -gt $((640 * 440 / 4)) && $moved -gt $((idle * 10)) ]] \
         || e2e_fail "holding Right did not scroll the view"
 
-    quit_to_main_menu scrolled
+    e2e_quit_play_to_menu scrolled
     e2e_quit_via_menu
 }
 
@@ -191,7 +179,7 @@ pause_stops_clock_and_quits_to_menu()
     [[ -n "$now" && $now -lt $then ]] \
         || e2e_fail "the time shown did not go down in 2 s of play after Continue Game ($then, then '$now')"
 
-    quit_to_main_menu running
+    e2e_quit_play_to_menu running
     e2e_quit_via_menu
 }
 
