@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include "play/level_file.h"
 #include "tests/support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
         return 2;
 
     int result = RUN_ALL_TESTS();
+    // The world lists own what the last test left in them.
+    ClearWorld();
 
     fs::current_path("/", err);
     fs::remove_all(testDir, err);
