@@ -77,16 +77,11 @@ Canvas DrawSquashed(const Palette& pal) {
     return c;
 }
 
-Canvas Mirrored(Canvas c) {
-    c.MirrorX();
-    return c;
-}
-
 }  // namespace
 
 Canvas DrawBurgerSheet(const Palette& pal) {
     Canvas rest = DrawUpright(pal, 24, 12, 0, 0);
     Canvas stride = DrawUpright(pal, 29, 7, 1.5, -1);
-    std::vector<Canvas> frames = {Mirrored(rest), rest, Mirrored(stride), stride, DrawSquashed(pal)};
+    std::vector<Canvas> frames = {rest.Mirrored(), rest, stride.Mirrored(), stride, DrawSquashed(pal)};
     return Sheet(frames, static_cast<int>(frames.size()));
 }

@@ -132,6 +132,12 @@ void Canvas::MirrorX() {
     for (int y = 0; y < h_; ++y) std::reverse(px_.begin() + y * w_, px_.begin() + (y + 1) * w_);
 }
 
+Canvas Canvas::Mirrored() const {
+    Canvas copy = *this;
+    copy.MirrorX();
+    return copy;
+}
+
 void Canvas::FlipY() {
     for (int y = 0; y < h_ / 2; ++y)
         std::swap_ranges(px_.begin() + y * w_, px_.begin() + (y + 1) * w_, px_.begin() + (h_ - 1 - y) * w_);

@@ -39,6 +39,8 @@ public:
     void Replace(int from, int to);
 
     void MirrorX();
+    // A copy facing the other way: left-facing frames mirror right-facing ones.
+    Canvas Mirrored() const;
     void FlipY();
     // Copies the drawn pixels of src with its top-left corner at (x, y).
     void Blit(const Canvas& src, int x, int y);

@@ -113,11 +113,6 @@ Canvas DrawDead(const Palette& pal) {
     return c;
 }
 
-Canvas Mirrored(Canvas c) {
-    c.MirrorX();
-    return c;
-}
-
 }  // namespace
 
 Canvas DrawRatStanding(const Palette& pal) { return DrawUpright(pal, Stand()); }
@@ -126,9 +121,9 @@ Canvas DrawRatSheet(const Palette& pal) {
     Canvas standRight = DrawUpright(pal, Stand());
     std::vector<Canvas> walkRight;
     for (const RatPose& pose : WalkCycle()) walkRight.push_back(DrawUpright(pal, pose));
-    std::vector<Canvas> frames = {Mirrored(standRight), standRight};
+    std::vector<Canvas> frames = {standRight.Mirrored(), standRight};
     for (const Canvas& w : walkRight) {
-        frames.push_back(Mirrored(w));
+        frames.push_back(w.Mirrored());
         frames.push_back(w);
     }
     frames.push_back(DrawDead(pal));
