@@ -1,9 +1,11 @@
 #include "app/startup.h"
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include "app/globals.h"
 #include "app/hiscore.h"
 #include "app/menu_states.h"
+#include "app/options.h"
 #include "app/state_stack.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -17,8 +19,22 @@
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
 
-int SDL_main(int, char*[])
+int SDL_main(int argc, char* argv[])
 {
+    Options options;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, error))
+    {
+        std::fprintf(stderr, "sumprun: %s\n%s", error.c_str(), UsageText().c_str());
+        return 2;
+    }
+    if (options.help)
+    {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    SetProgramOptions(options);
+
     frameTimer.Start();
     const time_t now = time(NULL);
     srand(static_cast<unsigned>(now));

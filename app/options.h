@@ -1,0 +1,25 @@
+#pragma once
+// What the command line asks of the program. With no options every field
+// keeps its default and the game behaves exactly as it always has.
+#include <string>
+
+struct Options
+{
+    bool help = false;       // --help: print usage and leave
+    bool version = false;    // --version: print the version and leave
+    std::string record;      // --record FILE: where the game's replay goes
+    std::string watch;       // --watch FILE: play a replay in the window
+    int scale = 0;           // --scale N (1..6); 0 when not given
+    bool scaleAuto = false;  // --scale auto
+};
+
+// Reads argv into options. False (and a one-line message in error) when an
+// option is unknown or its value is missing or out of range.
+bool ParseOptions(int argc, char* argv[], Options& options, std::string& error);
+
+// The usage text printed by --help (and, on stderr, after a bad option).
+std::string UsageText();
+
+// The options the program was started with; defaults when it parsed none.
+const Options& ProgramOptions();
+void SetProgramOptions(const Options& options);
