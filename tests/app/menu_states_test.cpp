@@ -48,6 +48,7 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
 {
     const Transition table[] = {
         {{M}, "R", {M, PlayState}, 7, BLUE, RED, 1, 1},
+        {{M}, "CR", {M, PlayState}, 7, BLUE, RED, 2, 1}, // the close button is ignored here
         {{M}, "DR", {M, EditorState}, 7, BLUE, RED, 3, 1},
         {{M}, "DDR", {M, OptionsState}, 7, BLUE, RED, 5, 1},
         {{M}, "DDDR", {M, HelpState}, 7, BLUE, RED, 7, 1},
