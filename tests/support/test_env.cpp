@@ -50,15 +50,10 @@ void ReleaseAllKeys()
 
 static void PushKey(Uint8 type, SDLKey key)
 {
-    SDL_Event e;
-    e.type = type;
+    SDL_Event e{};
     e.key.type = type;
-    e.key.which = 0;
     e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.scancode = 0;
     e.key.keysym.sym = key;
-    e.key.keysym.mod = KMOD_NONE;
-    e.key.keysym.unicode = 0;
     SDL_PushEvent(&e);
 }
 
@@ -70,8 +65,7 @@ void PushKeyPress(SDLKey key)
 
 void PushQuitEvent()
 {
-    SDL_Event e;
-    e.type = SDL_QUIT;
+    SDL_Event e{};
     e.quit.type = SDL_QUIT;
     SDL_PushEvent(&e);
 }
@@ -126,16 +120,14 @@ void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& 
     int bpp = surface->format->BytesPerPixel;
     Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
     Uint32 pixel = 0;
-    switch (bpp)
-    {
-    case 1: pixel = *p; break;
-    case 2: pixel = *reinterpret_cast<Uint16*>(p); break;
-    case 3:
-        pixel = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
-                                                : (p[0] | p[1] << 8 | p[2] << 16);
-        break;
-    default: pixel = *reinterpret_cast<Uint32*>(p); break;
-    }
+    // The game's surfaces have four bytes a pixel; rendered text has one and
+    // pictures loaded as they are may have three.
+    if (bpp == 1)
+        pixel = *p;
+    else if (bpp == 3)
+        pixel = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2]) : (p[0] | p[1] << 8 | p[2] << 16);
+    else
+        pixel = *reinterpret_cast<Uint32*>(p);
     SDL_UnlockSurface(surface);
     SDL_GetRGB(pixel, surface->format, &r, &g, &b);
 }
