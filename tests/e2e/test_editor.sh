@@ -50,8 +50,8 @@ choose_mode()
 }
 
 # Holding an arrow past the level's edge is harmless: the cursor stops
-# there. Each step takes a frame and a 50 ms wait; 31 rows, well within 4 s.
-to_edge() { e2e_hold "$1" 4000; }
+# there. Each step takes a frame and a 50 ms wait: 31 rows, well within 5 s.
+to_edge() { e2e_hold "$1" 5000; }
 
 # Each frame with Insert held replaces what the last one placed.
 place() { e2e_hold Insert 300; }

@@ -122,17 +122,10 @@ TEST(LevelcMarkers, EachMarkerSitsInItsCell)
     }
 }
 
-TEST(LevelcMarkers, RatStandsOnTheFloorOfItsCell)
-{
-    CompiledLevel level = Compile(Source(EmptyRows(), {{5, 24, 'R'}}));
-    EXPECT_EQ(level.rat.tag, "Rat");
-    EXPECT_EQ(level.rat.x, 156);
-    EXPECT_EQ(level.rat.y, 24 * 32 + 32 - 60);
-}
-
 TEST(LevelcOutput, RecordsComeInTheWritersOrder)
 {
-    // Enemies and cheese before tiles and the rat first, whatever the map order.
+    // The rat first, standing on the floor of its cell, then enemies, cheese
+    // and tiles, whatever the map order.
     CompiledLevel level = Compile(Source(EmptyRows(), {{0, 30, '='}, {1, 30, '~'}, {3, 29, 'c'},
                                                        {2, 29, 'b'}, {5, 24, 'R'}, {6, 2, 'e'}}));
     EXPECT_EQ(levelc::FormatLevelRecords(level),
