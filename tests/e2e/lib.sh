@@ -36,10 +36,8 @@ e2e_setup()
 
     local tool
     for tool in Xvfb xdotool; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (./scripts/install-deps.sh --tests installs it)"
-            exit 77
-        fi
+        command -v "$tool" >/dev/null 2>&1 \
+            || { echo "SKIP: $tool is not installed (./scripts/install-deps.sh --tests installs it)"; exit 77; }
     done
     for tool in xwd convert compare xwininfo; do
         command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed"; exit 1; }
@@ -62,18 +60,9 @@ e2e_start_xvfb()
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset -s 0 \
         3>"$numberFile" >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
-    local i
-    for ((i = 0; i < 200; i++)); do
-        if grep -qs '^[0-9]' "$numberFile"; then
-            export DISPLAY=:$(head -n 1 "$numberFile")
-            return 0
-        fi
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-        sleep 0.05
-    done
-    echo "FAIL: Xvfb did not start"
-    cat "$E2E_WORK/xvfb.log"
-    exit 1
+    e2e_poll 10 grep -qs '^[0-9]' "$numberFile" \
+        || { echo "FAIL: Xvfb did not start"; cat "$E2E_WORK/xvfb.log"; exit 1; }
+    export DISPLAY=:$(head -n 1 "$numberFile")
 }
 
 # Stops the X server; the scratch folder, with every case's screenshots and
@@ -122,7 +111,8 @@ e2e_fail()
 {
     echo "  FAIL: $*"
     if [[ -n "${E2E_WIN:-}" && -n "${E2E_GAME_DIR:-}" ]] && e2e_window_exists; then
-        e2e_read_window "$E2E_GAME_DIR/at-failure.png" && echo "  the window at the failure: $E2E_GAME_DIR/at-failure.png"
+        e2e_read_window "$E2E_GAME_DIR/at-failure.png" \
+            && echo "  the window at the failure: $E2E_GAME_DIR/at-failure.png"
     fi
     if [[ -s "${E2E_GAME_LOG:-}" ]]; then
         echo "  game output:"
@@ -298,7 +288,8 @@ e2e_wait_screen_differs()
 e2e_wait_screen_equals()
 {
     e2e_poll "${3:-10}" e2e_screen_equals "$1" "$2" \
-        || e2e_fail "the window did not come back to $(basename "$1") within ${3:-10} s ($(e2e_diff_count "$1" "$2") pixels differ)"
+        || e2e_fail "the window did not come back to $(basename "$1") within ${3:-10} s" \
+            "($(e2e_diff_count "$1" "$2") pixels differ)"
 }
 
 # Number of pixels of exactly the colour r g b in a screenshot, or in its
@@ -314,7 +305,8 @@ e2e_game_ended() { ! e2e_game_running; }
 # Waits for the game to end and sets E2E_STATUS to its exit status.
 e2e_wait_exit()
 {
-    e2e_poll "${1:-$E2E_EXIT_TIMEOUT}" e2e_game_ended || e2e_fail "the game was still running after ${1:-$E2E_EXIT_TIMEOUT} s"
+    local seconds=${1:-$E2E_EXIT_TIMEOUT}
+    e2e_poll "$seconds" e2e_game_ended || e2e_fail "the game was still running after $seconds s"
     wait "$E2E_GAME_PID"
     E2E_STATUS=$?
 }

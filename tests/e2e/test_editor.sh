@@ -32,7 +32,11 @@ RAT_ON_FLOOR=40x60+0+388
 
 shot() { echo "$E2E_GAME_DIR/$1.png"; }
 
-mode_marked() { [[ $(e2e_count_colour "$(shot editor)" "${PANEL_YELLOW[@]}" "24x32+$MODE_MARK_LEFT+$((32 + 64 * $1))") -lt $((24 * 32)) ]]; }
+mode_marked()
+{
+    local part=24x32+$MODE_MARK_LEFT+$((32 + 64 * $1))
+    [[ $(e2e_count_colour "$(shot editor)" "${PANEL_YELLOW[@]}" "$part") -lt $((24 * 32)) ]]
+}
 
 # Taps Home, which steps the mode round, until the panel marks the mode.
 choose_mode()

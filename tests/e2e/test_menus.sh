@@ -87,7 +87,7 @@ without_a_font_start_fails_once()
     [[ ! -e "$E2E_GAME_DIR/hiscore" ]] || e2e_fail "a failed start wrote the hiscore file"
 }
 
-e2e_case "Help, two full-screen toggles, Quit and No, then the close button ends the game with status 0 and the high score kept" \
+e2e_case "Help, full screen twice, Quit and No; the close button ends the game with status 0, the high score kept" \
     menus_then_quit
 e2e_case "without verdana.ttf the game ends with status 1 and writes nothing" without_a_font_start_fails_once
 e2e_finish

@@ -88,9 +88,8 @@ TEST(GeneratedPictures, CharacterSheetsHoldTheirClipsInARow)
     EXPECT_FALSE(Shows(rat.get(), {0, 0, 40, 60}, {0, 0, 40, 60}, true)) << "a symmetric rat mirrors trivially";
     // The scientist stays in the middle of his cell, where his hit box is.
     Picture scientist = Load("sumprun_ss_scientist.png");
-    for (int i = 0; i < 15; ++i)
-        EXPECT_EQ(0, Opaque(scientist.get(), {120 * i, 0, 8, 180}) + Opaque(scientist.get(), {120 * i + 112, 0, 8, 180}))
-            << i;
+    for (int x = 0; x < 15 * 120; x += 120)
+        EXPECT_EQ(0, Opaque(scientist.get(), {x, 0, 8, 180}) + Opaque(scientist.get(), {x + 112, 0, 8, 180})) << x;
 }
 
 TEST(GeneratedPictures, TerrainPicturesMatchTheSolidityTable)
