@@ -25,19 +25,6 @@ States Stack()
     return entries;
 }
 
-int CountColour(SDL_Surface* s, Uint32 rgb)
-{
-    int count = 0;
-    Uint8 r, g, b;
-    for (int y = 0; y < s->h; ++y)
-        for (int x = 0; x < s->w; ++x)
-        {
-            GetPixelRGB(s, x, y, r, g, b);
-            count += (Uint32(r) << 16 | g << 8 | b) == rgb;
-        }
-    return count;
-}
-
 // Each row starts with level 7 and a level clock running at 1234 ms, on a
 // black screen, and runs the top state of before with keys (see Press). Then
 // come the stack, the level, the colours of the header and the highlighted

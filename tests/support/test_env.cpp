@@ -132,6 +132,27 @@ void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& 
     SDL_GetRGB(pixel, surface->format, &r, &g, &b);
 }
 
+Uint32 PixelRGB(SDL_Surface* surface, int x, int y)
+{
+    Uint8 r, g, b;
+    GetPixelRGB(surface, x, y, r, g, b);
+    return Uint32(r) << 16 | g << 8 | b;
+}
+
+int CountColour(SDL_Surface* surface, Uint32 rgb, const SDL_Rect& area)
+{
+    int count = 0;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        for (int x = area.x; x < area.x + area.w; ++x)
+            count += PixelRGB(surface, x, y) == rgb;
+    return count;
+}
+
+int CountColour(SDL_Surface* surface, Uint32 rgb)
+{
+    return CountColour(surface, rgb, {0, 0, Uint16(surface->w), Uint16(surface->h)});
+}
+
 std::string ReadFile(const std::string& name)
 {
     std::ifstream in(name, std::ios::binary);

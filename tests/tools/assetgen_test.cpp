@@ -26,13 +26,6 @@ struct Area { int x, y, w, h; };
 
 Area Cell(int i, int size) { return {size * (i % 4), size * (i / 4), size, size}; }
 
-Uint32 Rgb(SDL_Surface* s, int x, int y)
-{
-    Uint8 r, g, b;
-    GetPixelRGB(s, x, y, r, g, b);
-    return Uint32(r) << 16 | g << 8 | b;
-}
-
 // Pixels not in cyan, the transparent colour; their mean brightness in luma.
 int Opaque(SDL_Surface* s, Area a, double* luma = nullptr)
 {
@@ -41,7 +34,7 @@ int Opaque(SDL_Surface* s, Area a, double* luma = nullptr)
     for (int y = a.y; y < a.y + a.h; ++y)
         for (int x = a.x; x < a.x + a.w; ++x)
         {
-            const Uint32 rgb = Rgb(s, x, y);
+            const Uint32 rgb = PixelRGB(s, x, y);
             n += rgb != 0x00FFFF;
             sum += rgb == 0x00FFFF ? 0 : (299 * (rgb >> 16) + 587 * (rgb >> 8 & 255) + 114 * (rgb & 255)) / 1000.0;
         }
@@ -55,7 +48,7 @@ bool Shows(SDL_Surface* s, Area a, Area b, bool mirrored)
 {
     for (int y = 0; y < a.h; ++y)
         for (int x = 0; x < a.w; ++x)
-            if (Rgb(s, a.x + x, a.y + y) != Rgb(s, mirrored ? b.x + b.w - 1 - x : b.x + x, b.y + y))
+            if (PixelRGB(s, a.x + x, a.y + y) != PixelRGB(s, mirrored ? b.x + b.w - 1 - x : b.x + x, b.y + y))
                 return false;
     return true;
 }
