@@ -17,8 +17,12 @@ struct Options
 // option is unknown or its value is missing or out of range.
 bool ParseOptions(int argc, char* argv[], Options& options, std::string& error);
 
-// The usage text printed by --help (and, on stderr, after a bad option).
+// The usage text printed by --help (and, on stderr, after a bad option):
+// the options, the keys and where the game keeps its files.
 std::string UsageText();
+
+// The line printed by --version.
+std::string VersionText();
 
 // The options the program was started with; defaults when it parsed none.
 const Options& ProgramOptions();
