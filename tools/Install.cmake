@@ -25,7 +25,7 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
   COMMAND ${GZIP} -9nc ${CMAKE_SOURCE_DIR}/docs/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
   DEPENDS ${CMAKE_SOURCE_DIR}/docs/changelog)
 add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
-install(FILES docs/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES docs/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/sumprun)
 
 set(CPACK_PACKAGE_NAME sumprun)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
