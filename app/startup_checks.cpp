@@ -39,13 +39,11 @@ bool SubsystemFailed(const char* what) { return StartFailed(std::string(what) + 
 
 bool AssetFailed(const char* file)
 {
-    // The file system's reason first: it says "missing" or "not allowed"
-    // more plainly than the loader does.
-    std::string why;
-    if (access(file, R_OK) != 0)
-        why = std::strerror(errno);
-    else
-        why = SDL_GetError()[0] ? SDL_GetError() : "it is not a file the game can read";
+    // The file system says "missing" or "not allowed" plainly. SDL's error
+    // text is not used: the other assets load in between, so it may be
+    // about another file.
+    const std::string why = access(file, R_OK) != 0 ? std::strerror(errno)
+                                                    : "it is damaged or not a file of its kind";
     return StartFailed(std::string("cannot load ") + file + " in " + WorkingFolder() + ": " + why);
 }
 
