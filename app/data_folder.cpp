@@ -33,6 +33,7 @@ bool AddFolder(std::vector<std::string>& folders, const fs::path& folder)
 
 bool IsPlayerFile(const std::string& name) { return name == LevelFileName(0) || name == HISCORE_FILE; }
 
+// Level files are the slot file names: the stem followed by the slot.
 bool IsLevelFile(const std::string& name)
 {
     const std::string stem = LevelFileName(0).substr(0, LevelFileName(0).size() - 1);
