@@ -1,6 +1,7 @@
 #include "app/options.h"
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 static Options programOptions;
 
@@ -85,6 +86,24 @@ std::string UsageText()
            "  levelmap0             your own level, written by the editor\n"
            "  levelmap1, levelmap2  the shipped levels\n"
            "  hiscore               the high score\n";
+}
+
+static void MakeAbsolute(std::string& path)
+{
+    std::error_code ec;
+    if (!path.empty())
+    {
+        const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+        if (!ec)
+            path = absolute.string();
+    }
+}
+
+Options WithAbsolutePaths(Options options)
+{
+    MakeAbsolute(options.record);
+    MakeAbsolute(options.watch);
+    return options;
 }
 
 std::string VersionText() { return std::string("sumprun (Sump Run Level) ") + SUMPRUN_VERSION + "\n"; }

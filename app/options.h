@@ -21,6 +21,10 @@ bool ParseOptions(int argc, char* argv[], Options& options, std::string& error);
 // the options, the keys and where the game keeps its files.
 std::string UsageText();
 
+// The options with their file names made absolute, so that they still name
+// the same files after the game moves into its data folder.
+Options WithAbsolutePaths(Options options);
+
 // The line printed by --version.
 std::string VersionText();
 

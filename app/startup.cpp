@@ -39,7 +39,7 @@ int SDL_main(int argc, char* argv[])
         std::fputs(VersionText().c_str(), stdout);
         return 0;
     }
-    SetProgramOptions(options);
+    SetProgramOptions(WithAbsolutePaths(options));
     if (!PrepareToStart())
         return 1;
 
