@@ -271,8 +271,9 @@ e2e_diff_count()
     echo "$count"
 }
 
-# Screenshots into $2; true when it differs from the picture in $1.
-e2e_screen_differs() { e2e_screenshot "$2"; [[ $(e2e_diff_count "$1" "$2") -gt 0 ]]; }
+# Screenshots into $2; true when it differs from the picture in $1 (in more
+# than a number of pixels, 0 by default).
+e2e_screen_differs() { e2e_screenshot "$2"; [[ $(e2e_diff_count "$1" "$2") -gt ${3:-0} ]]; }
 e2e_screen_equals() { e2e_screenshot "$2"; [[ $(e2e_diff_count "$1" "$2") -eq 0 ]]; }
 e2e_screen_still() { cp "$1" "$1.previous"; sleep 0.1; e2e_screen_equals "$1.previous" "$1"; }
 
@@ -282,6 +283,15 @@ e2e_wait_screen_differs()
 {
     e2e_poll "${3:-10}" e2e_screen_differs "$1" "$2" || e2e_fail "the window did not change within ${3:-10} s"
     e2e_poll 5 e2e_screen_still "$2" || e2e_fail "the window never stopped changing"
+}
+
+# Waits until the window differs from the reference picture in more than a
+# number of pixels (default 0), within a timeout (default 10 s), and leaves
+# that picture in $2. Unlike e2e_wait_screen_differs it does not wait for the
+# picture to settle: the play screen never does.
+e2e_wait_screen_changes()
+{
+    E2E_WAIT_SECONDS=${4:-10} e2e_wait_for "the window to change" e2e_screen_differs "$1" "$2" "${3:-0}"
 }
 
 # Waits until the window shows exactly the reference picture again.

@@ -27,7 +27,7 @@ shows_colour() { e2e_screenshot "$(shot "$1")"; [[ $(e2e_count_colour "$(shot "$
 new_game()
 {
     e2e_main_menu "New Game"
-    e2e_wait_for "the level to show" e2e_screen_differs "$(shot menu)" "$(shot "$1")"
+    e2e_wait_screen_changes "$(shot menu)" "$(shot "$1")"
 }
 
 # Plays the user level until the end message in the colour shows, then
