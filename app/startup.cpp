@@ -11,6 +11,9 @@
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
+#include "play/game_recorder.h"
+#include "play/level_file.h"
+#include "play/replay_run.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
 #include "world/constants.h"
@@ -18,6 +21,8 @@
 #include "world/rat.h"
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
+
+static int WatchReplay(const std::string& fileName);
 
 int SDL_main(int argc, char* argv[])
 {
@@ -39,6 +44,8 @@ int SDL_main(int argc, char* argv[])
     const time_t now = time(NULL);
     srand(static_cast<unsigned>(now));
     SeedGameRandom(static_cast<uint32_t>(now));
+    if (!options.watch.empty())
+        return WatchReplay(options.watch);
 
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
@@ -55,14 +62,41 @@ int SDL_main(int argc, char* argv[])
     return 0;
 }
 
-bool init()
+// --watch FILE: the replay drawn in the window at the game's pace, then
+// back to the shell. The high score is left alone.
+static int WatchReplay(const std::string& fileName)
 {
-    if (SDL_Init(SDL_INIT_EVERYTHING) == -1)
+    Replay replay;
+    std::string error;
+    if (!LoadReplay(fileName, replay, &error) || !ReplayLevelMatches(replay, &error))
+    {
+        std::fprintf(stderr, "sumprun: %s: %s\n", fileName.c_str(), error.c_str());
+        return 1;
+    }
+    if (!init() || !load_files())
+    {
+        std::fprintf(stderr, "sumprun: cannot start the game here to watch %s\n", fileName.c_str());
+        return 1;
+    }
+    SetClips();
+    SetGuyDefaults();
+    const ReplayOutcome outcome = RunReplay(replay, ReplayMode::Watched);
+    std::printf("outcome: %s\n", FormatOutcome(outcome).c_str());
+    ClearWorld();
+    FreeAssets();
+    TTF_Quit();
+    SDL_Quit();
+    return 0;
+}
+
+bool init(bool withAudio)
+{
+    if (SDL_Init(withAudio ? SDL_INIT_EVERYTHING : SDL_INIT_VIDEO) == -1)
         return false;
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
         return false;
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
+    if (withAudio && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
         return false;
     if (TTF_Init() == -1)
         return false;
@@ -70,6 +104,8 @@ bool init()
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }
+
+static bool LoadSounds();
 
 static Mix_Chunk* LoadEffect(const char* fileName)
 {
@@ -79,7 +115,7 @@ static Mix_Chunk* LoadEffect(const char* fileName)
     return Mix_LoadWAV_RW(stream, 1);
 }
 
-bool load_files()
+bool load_files(bool withAudio)
 {
     menuBox = VEK_LoadImage("menubox.bmp");
     menu_bg = VEK_LoadImage("gen_bg_4gobs1.png");
@@ -96,15 +132,7 @@ bool load_files()
     if (!menuBox || !menu_bg || !projectile_ss)
         return false;
 
-    music1 = Mix_LoadMUS("SRSong1.ogg");
-    music2 = Mix_LoadMUS("SRSong2.ogg");
-    rat_jump_se = LoadEffect("rat_jump_se.ogg");
-    rat_die_se = LoadEffect("rat_die_se.ogg");
-    eel_kill_se = LoadEffect("eel_kill_se.ogg");
-    burger_die_se = LoadEffect("burger_die_se.ogg");
-    sci_drink_se = LoadEffect("sci_drink_se.ogg");
-    sci_throw_se = LoadEffect("sci_throw_se.ogg");
-    if (!music1 || !music2 || !rat_jump_se)
+    if (withAudio && !LoadSounds())
         return false;
 
     font1 = TTF_OpenFont("impact.ttf", 50);
@@ -114,6 +142,19 @@ bool load_files()
 
     hiScore = ReadHiScore();
     return true;
+}
+
+static bool LoadSounds()
+{
+    music1 = Mix_LoadMUS("SRSong1.ogg");
+    music2 = Mix_LoadMUS("SRSong2.ogg");
+    rat_jump_se = LoadEffect("rat_jump_se.ogg");
+    rat_die_se = LoadEffect("rat_die_se.ogg");
+    eel_kill_se = LoadEffect("eel_kill_se.ogg");
+    burger_die_se = LoadEffect("burger_die_se.ogg");
+    sci_drink_se = LoadEffect("sci_drink_se.ogg");
+    sci_throw_se = LoadEffect("sci_throw_se.ogg");
+    return music1 && music2 && rat_jump_se;
 }
 
 // Clip i of a sheet laid out as a grid of cells, columns wide.
@@ -214,6 +255,8 @@ void FreeAssets()
 
 void clean_up()
 {
+    EndGameRecording();
+    FinishRecordingWrites();
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();
