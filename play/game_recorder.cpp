@@ -2,6 +2,7 @@
 #include <climits>
 #include <cstdio>
 #include <thread>
+#include <utility>
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/options.h"
@@ -90,11 +91,22 @@ ReplayOutcome OutcomeNow()
     return outcome;
 }
 
-void WriteInBackground(const std::string& fileName, const std::string& text)
+const char* const HEADER = "# The last game played, recorded by sumprun.\n";
+
+Replay WithOutcomeNow(Replay replay)
+{
+    replay.hasExpect = true;
+    replay.expect = OutcomeNow();
+    return replay;
+}
+
+// Even formatting a long game takes milliseconds; none of it is the
+// frame's.
+void WriteInBackground(const std::string& fileName, Replay replay)
 {
     FinishRecordingWrites();
-    writer = std::thread([fileName, text]() {
-        if (!ReplaceFileSafely(fileName, text))
+    writer = std::thread([fileName, replay = std::move(replay)]() {
+        if (!ReplaceFileSafely(fileName, HEADER + FormatReplay(replay)))
             std::fprintf(stderr, "sumprun: could not write the replay to %s\n", fileName.c_str());
     });
 }
@@ -137,13 +149,7 @@ void RecordGameFrame(const FrameInput& input)
         EndGameRecording();
 }
 
-std::string RecordedGameText()
-{
-    Replay replay = recording.replay;
-    replay.hasExpect = true;
-    replay.expect = OutcomeNow();
-    return "# The last game played, recorded by sumprun.\n" + FormatReplay(replay);
-}
+std::string RecordedGameText() { return HEADER + FormatReplay(WithOutcomeNow(recording.replay)); }
 
 void EndGameRecording()
 {
@@ -153,7 +159,7 @@ void EndGameRecording()
     if (!recording.firstFrameSeen)
         return;
     const std::string& chosen = ProgramOptions().record;
-    WriteInBackground(chosen.empty() ? LAST_GAME_REPLAY : chosen, RecordedGameText());
+    WriteInBackground(chosen.empty() ? LAST_GAME_REPLAY : chosen, WithOutcomeNow(std::move(recording.replay)));
 }
 
 void FinishRecordingWrites()
