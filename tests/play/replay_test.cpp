@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <filesystem>
 #include "enemies/scientist.h"
+#include "app/options.h"
 #include "play/game_recorder.h"
 #include "play/replay.h"
 #include "play/replay_run.h"
@@ -107,19 +108,36 @@ TEST_F(ReplayRunTest, AChangedLevelFileIsNamed)
     EXPECT_NE(std::string::npos, error.find("levelmap2")) << error;
 }
 
-TEST_F(ReplayRunTest, ARecordingThatCannotBeWrittenIsOnlyReported)
+// The recording goes to lastgame.replay or to the --record file; one that
+// cannot be written is only reported.
+TEST_F(ReplayRunTest, TheRecordingGoesWhereItIsToldOrIsReported)
 {
-    std::filesystem::create_directory(LAST_GAME_REPLAY);
-    StartLevel(Rec("Rat", 100, STANDING_Y));
-    BeginGameRecording();
-    RecordGameFrame(FrameInput());
-    testing::internal::CaptureStderr();
-    EndGameRecording();
-    FinishRecordingWrites();
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(std::string::npos, said.find(LAST_GAME_REPLAY)) << said;
-    EXPECT_TRUE(std::filesystem::is_directory(LAST_GAME_REPLAY));
-    std::filesystem::remove(LAST_GAME_REPLAY);
+    struct Case { const char* record; const char* written; bool blocked; };
+    const Case cases[] = {{"", LAST_GAME_REPLAY, false}, {"mine.replay", "mine.replay", false},
+                          {"", LAST_GAME_REPLAY, true}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.written);
+        Options options;
+        options.record = c.record;
+        SetProgramOptions(options);
+        std::filesystem::remove_all(c.written);
+        if (c.blocked)
+            std::filesystem::create_directory(c.written);
+        Restart();
+        StartLevel(Rec("Rat", 100, STANDING_Y));
+        BeginGameRecording();
+        RecordGameFrame(FrameInput());
+        testing::internal::CaptureStderr();
+        EndGameRecording();
+        FinishRecordingWrites();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(c.blocked, said.find(c.written) != std::string::npos) << said;
+        EXPECT_EQ(c.blocked, std::filesystem::is_directory(c.written));
+        EXPECT_EQ(!c.blocked, ReadFile(c.written).find("\nexpect running 1 5 0 100 ") != std::string::npos);
+        std::filesystem::remove_all(c.written);
+    }
+    SetProgramOptions(Options());
 }
 
 // The live game, played through its own states on the fake clock: the
