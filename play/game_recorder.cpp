@@ -32,7 +32,19 @@ struct Recording
 };
 
 Recording recording;
-std::thread writer;
+
+// A write still going when the program ends is waited for, never cut off.
+struct Writer
+{
+    std::thread thread;
+    ~Writer() { Join(); }
+    void Join()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+Writer writer;
 
 bool IsHold(const ReplayStep& step) { return step.press.empty() && step.pause == 0; }
 
@@ -105,7 +117,7 @@ Replay WithOutcomeNow(Replay replay)
 void WriteInBackground(const std::string& fileName, Replay replay)
 {
     FinishRecordingWrites();
-    writer = std::thread([fileName, replay = std::move(replay)]() {
+    writer.thread = std::thread([fileName, replay = std::move(replay)]() {
         if (!ReplaceFileSafely(fileName, HEADER + FormatReplay(replay)))
             std::fprintf(stderr, "sumprun: could not write the replay to %s\n", fileName.c_str());
     });
@@ -162,8 +174,4 @@ void EndGameRecording()
     WriteInBackground(chosen.empty() ? LAST_GAME_REPLAY : chosen, WithOutcomeNow(std::move(recording.replay)));
 }
 
-void FinishRecordingWrites()
-{
-    if (writer.joinable())
-        writer.join();
-}
+void FinishRecordingWrites() { writer.Join(); }
