@@ -18,7 +18,6 @@ const char* const LAST_GAME_REPLAY = "lastgame.replay";
 
 namespace
 {
-const long long FRAME_MS = 20;
 const long long MAX_CLOCK_EXTRA_MS = 1000000000LL;
 
 struct Recording
@@ -27,7 +26,7 @@ struct Recording
     bool firstFrameSeen = false;
     Replay replay;
     Uint32 lastFrameCount = 0;
-    long long clockBefore = -FRAME_MS;
+    long long clockBefore = -REPLAY_FRAME_MS;
     int frames = 0;
 };
 
@@ -91,24 +90,12 @@ void AddStep(const std::string& press, int pause)
     recording.replay.steps.push_back(step);
 }
 
-ReplayOutcome OutcomeNow()
-{
-    ReplayOutcome outcome;
-    outcome.result = IsTopState(WonState) ? "won" : IsTopState(LostState) ? "lost" : "running";
-    outcome.frame = recording.frames;
-    outcome.lives = rat.GetLives();
-    outcome.score = score;
-    outcome.ratX = rat.GetXPos();
-    outcome.ratY = rat.GetYPos();
-    return outcome;
-}
-
 const char* const HEADER = "# The last game played, recorded by sumprun.\n";
 
 Replay WithOutcomeNow(Replay replay)
 {
     replay.hasExpect = true;
-    replay.expect = OutcomeNow();
+    replay.expect = GameOutcome(recording.frames);
     return replay;
 }
 
@@ -154,14 +141,12 @@ void RecordGameFrame(const FrameInput& input)
     if (input.press != FramePress::None)
         AddStep(PressName(input.press), 0);
     AddHold(input);
-    AddClock(static_cast<long long>(input.levelClockMs) - (recording.clockBefore + FRAME_MS));
+    AddClock(static_cast<long long>(input.levelClockMs) - (recording.clockBefore + REPLAY_FRAME_MS));
     recording.clockBefore = LevelClockAfterFrame();
     recording.frames += 1;
     if (IsTopState(WonState) || IsTopState(LostState))
         EndGameRecording();
 }
-
-std::string RecordedGameText() { return HEADER + FormatReplay(WithOutcomeNow(recording.replay)); }
 
 void EndGameRecording()
 {

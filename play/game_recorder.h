@@ -22,5 +22,3 @@ void RecordGameFrame(const FrameInput& input);
 void EndGameRecording();
 // Waits until the last replay written is on disk.
 void FinishRecordingWrites();
-// The text of the game recorded so far, its expect line the state now.
-std::string RecordedGameText();

@@ -32,6 +32,11 @@
 // frame counts from -20 ms, and the frame after the time limit restarted
 // the clock counts from 0.
 
+// The clock lines' rule, kept by the recorder and the runner alike: a
+// frame's level clock reads what the frame before left it at, plus this,
+// plus the frame's extra ms; before the first frame it stood at minus this.
+const long long REPLAY_FRAME_MS = 20;
+
 struct ReplayStep
 {
     int frames = 0;          // for a hold

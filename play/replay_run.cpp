@@ -6,10 +6,6 @@
 #include "play/play_state.h"
 #include "world/game_random.h"
 
-// The paced frame length; a replay's clock advances this much a frame plus
-// what its clock lines add.
-static const long long FRAME_MS = 20;
-
 FramePress PressFromName(const std::string& name)
 {
     if (name == "p")
@@ -43,7 +39,7 @@ std::string PressName(FramePress press)
 static bool GameOver() { return IsTopState(WonState) || IsTopState(LostState); }
 
 ReplayGame::ReplayGame(const Replay& replay, ReplayMode mode)
-    : mode(mode), clockBefore(-FRAME_MS), savedFrameCount(frameCount), savedLevel(level), savedHiScore(hiScore)
+    : mode(mode), clockBefore(-REPLAY_FRAME_MS), savedFrameCount(frameCount), savedLevel(level), savedHiScore(hiScore)
 {
     for (; !StateStack.empty(); StateStack.pop())
         savedStack.insert(savedStack.begin(), StateStack.top().StatePointer);
@@ -113,7 +109,7 @@ bool ReplayGame::Frame(bool left, bool right, bool up, int clockExtraMs)
     input.left = left;
     input.right = right;
     input.up = up;
-    input.levelClockMs = static_cast<Uint32>(clockBefore + FRAME_MS + clockExtraMs);
+    input.levelClockMs = static_cast<Uint32>(clockBefore + REPLAY_FRAME_MS + clockExtraMs);
     if (play && !presses.empty())
     {
         input.press = presses.front();
@@ -138,7 +134,7 @@ bool ReplayGame::Frame(bool left, bool right, bool up, int clockExtraMs)
     return going && !GameOver() && !closed;
 }
 
-ReplayOutcome ReplayGame::Outcome() const
+ReplayOutcome GameOutcome(int frames)
 {
     ReplayOutcome outcome;
     outcome.result = IsTopState(WonState) ? "won" : IsTopState(LostState) ? "lost" : "running";

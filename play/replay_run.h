@@ -9,6 +9,9 @@ enum class ReplayMode
     Watched   // drawn and paced at the game's 50 frames a second, with sound
 };
 
+// How the game on the stack stands now, after frames frames.
+ReplayOutcome GameOutcome(int frames);
+
 // A game started the way a replay's header says (level, seed, frame
 // counter), run one frame at a time through the game's own play and
 // respawn frames. The stack, frame counter, level and high score are put
@@ -32,7 +35,7 @@ public:
     bool Frame(bool left, bool right, bool up, int clockExtraMs = 0);
 
     int Frames() const { return frames; }
-    ReplayOutcome Outcome() const;
+    ReplayOutcome Outcome() const { return GameOutcome(frames); }
 
 private:
     void CloseDialogs();
