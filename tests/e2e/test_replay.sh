@@ -7,13 +7,22 @@ e2e_setup "$@"
 
 REPLAY_TOOL=$(dirname "$E2E_BIN")/tools/replay/sumprun-replay
 RECORDING=lastgame.replay
+HUD_COLOUR=(220 190 60)
+HUD_LIVES_X=240
+e2e_learn_texts "Lives: 5" "Lives: 4" "Lives: 3" "Lives: 2" "Lives: 1"
 
 # The words of a replay's expect line: result, frame, lives, score, x, y.
 expect_words() { sed -n 's/^expect //p' "$1"; }
 
+lives_shown()
+{
+    e2e_screenshot "$E2E_GAME_DIR/lives.png"
+    e2e_read_text "$E2E_GAME_DIR/lives.png" "$HUD_LIVES_X" 0 "${HUD_COLOUR[@]}" Lives
+}
+
 # Runs to the wall near the start, jumps it and runs on into the burgers
-# beyond (which takes a life or more); pauses and carries on; then leaves
-# through the pause menu.
+# beyond until a life is lost; pauses and carries on; then leaves through
+# the pause menu.
 play_a_live_game()
 {
     e2e_start_game
@@ -21,11 +30,15 @@ play_a_live_game()
     e2e_screenshot "$E2E_GAME_DIR/menu.png"
     e2e_main_menu "New Game"
     e2e_wait_screen_changes "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/play.png"
-    e2e_key keydown Right || e2e_fail "cannot press Right"
-    sleep 3
-    e2e_hold Up 1000
-    sleep 4
-    e2e_release Right
+    local round
+    for round in 1 2 3; do
+        e2e_key keydown Right || e2e_fail "cannot press Right"
+        sleep 3
+        e2e_hold Up 1000
+        sleep 3
+        e2e_release Right
+        [[ $(lives_shown) == "Lives: 5" ]] || break
+    done
     e2e_press p
     sleep 1
     e2e_press Return
