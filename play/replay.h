@@ -24,7 +24,10 @@
 // close (the window's close button). Frames are counted from the first
 // frame of play; every frame of the run counts, respawn frames included
 // (held keys and presses act only in play frames; a press waits for one).
-// A dialog a press opens is closed again before the next frame.
+// A dialog a press opens is closed again before the next frame; the frames
+// the game stood in it live are the pause line's, which move the frame
+// counter on (and with it the cadence of control and drawing) but are not
+// frames of the run.
 //
 // The clock lines together give, for each frame in turn, how many ms more
 // than 20 the level clock advanced since the frame before ("V", or "V*N"
