@@ -6,6 +6,7 @@
 #include "app/hiscore.h"
 #include "app/menu_states.h"
 #include "app/options.h"
+#include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -38,14 +39,21 @@ int SDL_main(int argc, char* argv[])
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
-    SetProgramOptions(options);
+    if (options.version)
+    {
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    }
+    SetProgramOptions(WithAbsolutePaths(options));
+    if (!PrepareToStart())
+        return 1;
 
     frameTimer.Start();
     const time_t now = time(NULL);
     srand(static_cast<unsigned>(now));
     SeedGameRandom(static_cast<uint32_t>(now));
-    if (!options.watch.empty())
-        return WatchReplay(options.watch);
+    if (!ProgramOptions().watch.empty())
+        return WatchReplay(ProgramOptions().watch);
 
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
@@ -73,11 +81,9 @@ static int WatchReplay(const std::string& fileName)
         std::fprintf(stderr, "sumprun: %s: %s\n", fileName.c_str(), error.c_str());
         return 1;
     }
+    // Both say why they failed.
     if (!init() || !load_files())
-    {
-        std::fprintf(stderr, "sumprun: cannot start the game here to watch %s\n", fileName.c_str());
         return 1;
-    }
     SetClips();
     SetGuyDefaults();
     const ReplayOutcome outcome = RunReplay(replay, ReplayMode::Watched);
@@ -92,14 +98,14 @@ static int WatchReplay(const std::string& fileName)
 bool init(bool withAudio)
 {
     if (SDL_Init(withAudio ? SDL_INIT_EVERYTHING : SDL_INIT_VIDEO) == -1)
-        return false;
+        return SubsystemFailed("cannot start SDL");
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
-        return false;
+        return SubsystemFailed("cannot open the 640x480 window");
     if (withAudio && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
-        return false;
+        return SubsystemFailed("cannot open the audio device");
     if (TTF_Init() == -1)
-        return false;
+        return SubsystemFailed("cannot start the font library");
     SDL_WM_SetCaption(WINDOW_CAPTION, NULL);
     SDL_ShowCursor(SDL_DISABLE);
     return true;
@@ -129,16 +135,23 @@ bool load_files(bool withAudio)
     scientist_ss = VEK_LoadImage("sumprun_ss_scientist.png");
     projectile_ss = VEK_LoadImage("sumprun_ss_pondweed.png");
     rat_ss = VEK_LoadImage("sumprun_ss_rat.png");
-    if (!menuBox || !menu_bg || !projectile_ss)
-        return false;
+    // Only these stop the start; the name of the first missing one is told.
+    if (!menuBox)
+        return AssetFailed("menubox.bmp");
+    if (!menu_bg)
+        return AssetFailed("gen_bg_4gobs1.png");
+    if (!projectile_ss)
+        return AssetFailed("sumprun_ss_pondweed.png");
 
     if (withAudio && !LoadSounds())
         return false;
 
     font1 = TTF_OpenFont("impact.ttf", 50);
     font2 = TTF_OpenFont("verdana.ttf", 25);
-    if (!font1 || !font2)
-        return false;
+    if (!font1)
+        return AssetFailed("impact.ttf");
+    if (!font2)
+        return AssetFailed("verdana.ttf");
 
     hiScore = ReadHiScore();
     return true;
@@ -154,7 +167,13 @@ static bool LoadSounds()
     burger_die_se = LoadEffect("burger_die_se.ogg");
     sci_drink_se = LoadEffect("sci_drink_se.ogg");
     sci_throw_se = LoadEffect("sci_throw_se.ogg");
-    return music1 && music2 && rat_jump_se;
+    if (!music1)
+        return AssetFailed("SRSong1.ogg");
+    if (!music2)
+        return AssetFailed("SRSong2.ogg");
+    if (!rat_jump_se)
+        return AssetFailed("rat_jump_se.ogg");
+    return true;
 }
 
 // Clip i of a sheet laid out as a grid of cells, columns wide.
