@@ -1,9 +1,11 @@
 #include "play/level_file.h"
-#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
 #include "app/globals.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/scientist.h"
+#include "toolkit/safe_file.h"
 #include "world/constants.h"
 #include "world/tiles.h"
 
@@ -50,24 +52,26 @@ static bool ReadNumbers(std::istream& in, int* numbers, int count)
     return true;
 }
 
-static void AddTile(bool water, const int* n)
+// False when the tile is refused.
+static bool AddTile(bool water, const int* n)
 {
     long long x = static_cast<long long>(TILE_WIDTH) * n[0];
     long long y = static_cast<long long>(TILE_HEIGHT) * (TILES_HIGH - 1 - static_cast<long long>(n[1]));
     if (!PositionUsable(x, y))
-        return;
+        return false;
     int solidity = n[2];
     int type = n[3];
     if (water)
     {
         tile.push_back(new WaterTile(int(x), int(y), solidity, type, water_ts, &waterClips));
-        return;
+        return true;
     }
     // The type picks the tile's picture; a type with no picture is refused
     // rather than clamped, so a damaged file never shows a wrong tile.
     if (type < 0 || type >= TERRAIN_TILES || static_cast<size_t>(type) >= terrainClips.size())
-        return;
+        return false;
     tile.push_back(new InanimateTile(int(x), int(y), solidity, type, terrain_ts, &terrainClips[type]));
+    return true;
 }
 
 static void PlaceGuy(Guy* g, int x, int y, int w, int h, int xv, int yv)
@@ -91,22 +95,26 @@ static void SetRat(int x, int y)
     rat.SetCollBoxes();
 }
 
-// Reads the numbers of one record and makes its object. False when the
-// numbers could not be read, which ends the load.
-static bool ReadRecord(std::istream& in, const std::string& tag)
+// Reads the numbers of one record and makes its object, counting it in
+// result when it is refused. False when the numbers could not be read,
+// which ends the load.
+static bool ReadRecord(std::istream& in, const std::string& tag, LevelLoad& result)
 {
     int n[4];
     if (tag == "Terrain" || tag == "Water")
     {
         if (!ReadNumbers(in, n, 4))
             return false;
-        AddTile(tag == "Water", n);
+        if (!AddTile(tag == "Water", n))
+            ++result.refused;
     }
     else
     {
         if (!ReadNumbers(in, n, 2))
             return false;
-        if (PositionUsable(n[0], n[1]))
+        if (!PositionUsable(n[0], n[1]))
+            ++result.refused;
+        else
         {
             if (tag == "Cheese")
                 cheese.push_back(new Cheese(n[0], n[1]));
@@ -141,18 +149,40 @@ static bool IsTag(const std::string& line)
     return false;
 }
 
-void LoadLevel(std::string fileName)
+LevelLoad LoadLevelFrom(std::istream& in)
 {
     ClearWorld();
-    std::ifstream in(fileName);
-    if (!in)
-        return;
+    LevelLoad result;
     std::string line;
     while (std::getline(in, line))
     {
+        // Files written on systems that end lines with CR LF: the CR is
+        // part of the line end. Numbers skip it anyway, as white space.
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (!IsTag(line))
             continue;
-        if (!ReadRecord(in, line))
+        if (!ReadRecord(in, line, result))
+        {
+            result.stoppedEarly = true;
             break;
+        }
     }
+    return result;
+}
+
+LevelLoad LoadLevel(const std::string& fileName)
+{
+    std::string text;
+    if (!ReadRegularFile(fileName, text))
+    {
+        ClearWorld();
+        LevelLoad result;
+        // Something is there that could not be read: not an empty level.
+        struct stat st;
+        result.stoppedEarly = stat(fileName.c_str(), &st) == 0;
+        return result;
+    }
+    std::istringstream in(text);
+    return LoadLevelFrom(in);
 }

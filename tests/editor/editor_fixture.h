@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <filesystem>
+#include <vector>
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "play/level_file.h"
@@ -18,8 +19,10 @@ protected:
         ASSERT_TRUE(StartGame());
         ResetGameState();
         InstallFakeClock(1000);
-        std::filesystem::remove_all(EDITOR_LEVEL_FILE);
-        std::filesystem::remove_all(SafeTempName(EDITOR_LEVEL_FILE));
+        // The level, its backup and any temporary file a killed save left.
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().filename().string().rfind(EDITOR_LEVEL_FILE, 0) == 0)
+                std::filesystem::remove_all(entry.path());
         camera.SetBothPos(0, 0);
         rat.SetBothPos(0, 0);
     }
@@ -42,6 +45,16 @@ protected:
         s.mode = mode;
         s.tileIndex = tileIndex;
         return s;
+    }
+
+    // Files a save left beside the level: its temporary files.
+    static std::vector<std::string> TempFilesLeft()
+    {
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+                left.push_back(entry.path().filename().string());
+        return left;
     }
 
     // Fills the world as the editor would find it in this level file.
