@@ -1,7 +1,25 @@
 #include <gtest/gtest.h>
-#include <cstdio>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 #include "app/hiscore.h"
 #include "tests/support/test_env.h"
+
+namespace fs = std::filesystem;
+
+// Temporary files a write left in the working folder.
+static std::vector<fs::path> TempFiles()
+{
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator("."))
+        if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+            found.push_back(entry.path());
+    return found;
+}
 
 TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
 {
@@ -16,7 +34,61 @@ TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
         WriteFile(name, contents);
         EXPECT_EQ(expected, ReadHiScore(name)) << contents;
     }
-    WriteHiScore(-5, name); // replaces the old contents entirely
+    EXPECT_TRUE(WriteHiScore(-5, name)); // replaces the old contents entirely
     EXPECT_EQ("-5", ReadFile(name));
     std::remove(name);
+}
+
+// A write cut short, by a kill at a file size limit or by a full disk
+// (the limit with its signal ignored), leaves the old score.
+TEST(HiScoreFile, AWriteCutShortKeepsTheOldScore)
+{
+    const char* const name = "hiscore_torn";
+    WriteFile(name, "42");
+    for (bool killed : {true, false})
+    {
+        fflush(nullptr);
+        pid_t child = fork();
+        if (child == 0)
+        {
+            struct rlimit noCore = {0, 0}, lim;
+            setrlimit(RLIMIT_CORE, &noCore);
+            signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+            getrlimit(RLIMIT_FSIZE, &lim);
+            lim.rlim_cur = 2;
+            setrlimit(RLIMIT_FSIZE, &lim);
+            _exit(WriteHiScore(12345, name) ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_EQ(killed, WIFSIGNALED(status));
+        EXPECT_EQ("42", ReadFile(name));
+        EXPECT_EQ(killed, !TempFiles().empty()) << "a failed write leaves no temporary file";
+        for (const fs::path& torn : TempFiles())
+            fs::remove(torn);
+    }
+    std::remove(name);
+}
+
+// Only regular files are read or replaced; a link counts as its target.
+TEST(HiScoreFile, ALinkIsWrittenThroughAndNoFifoOrFolderIsReadOrReplaced)
+{
+    WriteFile("hiscore_target", "7");
+    fs::create_symlink("hiscore_target", "hiscore_link");
+    EXPECT_EQ(7, ReadHiScore("hiscore_link"));
+    EXPECT_TRUE(WriteHiScore(99, "hiscore_link"));
+    EXPECT_TRUE(fs::is_symlink("hiscore_link"));
+    EXPECT_EQ("99", ReadFile("hiscore_target"));
+
+    ASSERT_EQ(0, mkfifo("hiscore_fifo", 0666)); // opening it to read would block
+    fs::create_directory("hiscore_folder");
+    for (const char* name : {"hiscore_fifo", "hiscore_folder"})
+    {
+        EXPECT_EQ(0, ReadHiScore(name)) << name;
+        EXPECT_FALSE(WriteHiScore(5, name)) << name;
+    }
+    EXPECT_TRUE(fs::is_fifo("hiscore_fifo") && fs::is_directory("hiscore_folder"));
+    EXPECT_TRUE(TempFiles().empty());
+    for (const char* name : {"hiscore_target", "hiscore_link", "hiscore_fifo", "hiscore_folder"})
+        fs::remove(name);
 }
