@@ -127,7 +127,7 @@ static int CreateTempBeside(const std::string& target, std::string& temp)
 {
     for (int i = 0; i < TEMP_NAME_TRIES; ++i)
     {
-        temp = target + ".tmp-" + UniqueSuffix();
+        temp = target + SAFE_TEMP_MARK + UniqueSuffix();
         int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

@@ -9,6 +9,10 @@
 // one would block or have effects of its own).
 bool ReadRegularFile(const std::string& name, std::string& contents);
 
+// What ReplaceFileSafely puts between the file's name and the random part
+// of its temporary file's name.
+const char* const SAFE_TEMP_MARK = ".tmp-";
+
 // Replaces the file name with contents so that a failure or a crash at any
 // point leaves either the old file or the new one whole: the contents go to
 // a temporary file of a fresh, unique name created beside the file (beside

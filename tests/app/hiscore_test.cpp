@@ -8,6 +8,7 @@
 #include <vector>
 #include "app/hiscore.h"
 #include "tests/support/test_env.h"
+#include "toolkit/safe_file.h"
 
 namespace fs = std::filesystem;
 
@@ -16,7 +17,7 @@ static std::vector<fs::path> TempFiles()
 {
     std::vector<fs::path> found;
     for (const auto& entry : fs::directory_iterator("."))
-        if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+        if (entry.path().filename().string().find(SAFE_TEMP_MARK) != std::string::npos)
             found.push_back(entry.path());
     return found;
 }

@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "play/level_file.h"
 #include "tests/support/test_env.h"
+#include "toolkit/safe_file.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
 
@@ -52,7 +53,7 @@ protected:
     {
         std::vector<std::string> left;
         for (const auto& entry : std::filesystem::directory_iterator("."))
-            if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+            if (entry.path().filename().string().find(SAFE_TEMP_MARK) != std::string::npos)
                 left.push_back(entry.path().filename().string());
         return left;
     }
