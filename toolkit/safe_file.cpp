@@ -13,12 +13,15 @@ static const int TEMP_NAME_TRIES = 100;
 
 bool ReadRegularFile(const std::string& name, std::string& contents)
 {
-    // Non-blocking, so that opening a FIFO with no writer returns at once;
-    // the type is then checked on what was actually opened.
+    // Opening a device can have effects of its own, so only what is a
+    // regular file now is opened; non-blocking, so that a FIFO put there
+    // meanwhile returns at once, and checked again on what was opened.
+    struct stat st;
+    if (stat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
     int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return false;
-    struct stat st;
     bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     contents.clear();
     char buffer[65536];

@@ -1,26 +1,12 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 #include "app/hiscore.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/test_env.h"
-#include "toolkit/safe_file.h"
 
 namespace fs = std::filesystem;
-
-// Temporary files a write left in the working folder.
-static std::vector<fs::path> TempFiles()
-{
-    std::vector<fs::path> found;
-    for (const auto& entry : fs::directory_iterator("."))
-        if (entry.path().filename().string().find(SAFE_TEMP_MARK) != std::string::npos)
-            found.push_back(entry.path());
-    return found;
-}
 
 TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
 {
@@ -48,24 +34,11 @@ TEST(HiScoreFile, AWriteCutShortKeepsTheOldScore)
     WriteFile(name, "42");
     for (bool killed : {true, false})
     {
-        fflush(nullptr);
-        pid_t child = fork();
-        if (child == 0)
-        {
-            struct rlimit noCore = {0, 0}, lim;
-            setrlimit(RLIMIT_CORE, &noCore);
-            signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
-            getrlimit(RLIMIT_FSIZE, &lim);
-            lim.rlim_cur = 2;
-            setrlimit(RLIMIT_FSIZE, &lim);
-            _exit(WriteHiScore(12345, name) ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_EQ(killed, WIFSIGNALED(status));
+        EXPECT_EQ(WriteWithFileSizeLimit(2, killed, [&] { return WriteHiScore(12345, name); }),
+                  killed ? 128 + SIGXFSZ : 1);
         EXPECT_EQ("42", ReadFile(name));
-        EXPECT_EQ(killed, !TempFiles().empty()) << "a failed write leaves no temporary file";
-        for (const fs::path& torn : TempFiles())
+        EXPECT_EQ(killed, !TempFilesLeft().empty()) << "a failed write leaves no temporary file";
+        for (const std::string& torn : TempFilesLeft())
             fs::remove(torn);
     }
     std::remove(name);
@@ -89,7 +62,7 @@ TEST(HiScoreFile, ALinkIsWrittenThroughAndNoFifoOrFolderIsReadOrReplaced)
         EXPECT_FALSE(WriteHiScore(5, name)) << name;
     }
     EXPECT_TRUE(fs::is_fifo("hiscore_fifo") && fs::is_directory("hiscore_folder"));
-    EXPECT_TRUE(TempFiles().empty());
+    EXPECT_TRUE(TempFilesLeft().empty());
     for (const char* name : {"hiscore_target", "hiscore_link", "hiscore_fifo", "hiscore_folder"})
         fs::remove(name);
 }

@@ -1,12 +1,11 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <filesystem>
-#include <vector>
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "play/level_file.h"
 #include "tests/support/test_env.h"
-#include "toolkit/safe_file.h"
+#include "tests/support/file_faults.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
 
@@ -46,16 +45,6 @@ protected:
         s.mode = mode;
         s.tileIndex = tileIndex;
         return s;
-    }
-
-    // Files a save left beside the level: its temporary files.
-    static std::vector<std::string> TempFilesLeft()
-    {
-        std::vector<std::string> left;
-        for (const auto& entry : std::filesystem::directory_iterator("."))
-            if (entry.path().filename().string().find(SAFE_TEMP_MARK) != std::string::npos)
-                left.push_back(entry.path().filename().string());
-        return left;
     }
 
     // Fills the world as the editor would find it in this level file.

@@ -1,9 +1,6 @@
 #include "tests/editor/editor_fixture.h"
 #include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -52,29 +49,6 @@ TEST_F(EditorTest, SavedTextIsTheRatThenEnemiesCheeseAndTilesInListOrderAndLoads
 // file permissions stop nothing, so each failure below is one root meets too.
 const char* const OLD_LEVEL = "Rat\n64 800\nCheese\n96 96\nTerrain\n0 0 2 4\n";
 
-// SaveEdit in a child process that may write only `limit` bytes. The kernel
-// stops it with SIGXFSZ at exactly that byte, mid-write, unless the signal
-// is ignored: then the write fails as on a full disk. Returns the exit code,
-// or 128 + the signal that killed it.
-int SaveInChild(rlim_t limit, bool killAtLimit)
-{
-    fflush(nullptr);
-    pid_t child = fork();
-    if (child == 0)
-    {
-        struct rlimit noCore = {0, 0}, lim;
-        setrlimit(RLIMIT_CORE, &noCore);
-        signal(SIGXFSZ, killAtLimit ? SIG_DFL : SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &lim);
-        lim.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lim);
-        _exit(SaveEdit() ? 0 : 1);
-    }
-    int status = 0;
-    EXPECT_EQ(waitpid(child, &status, 0), child);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
 // It cannot prove what a power cut between the flush and the rename does;
 // there the order (flush, then rename) is what keeps the file whole.
 TEST_F(EditorTest, SaveCutShortLeavesTheOldLevelWholeAndLoadable)
@@ -91,8 +65,8 @@ TEST_F(EditorTest, SaveCutShortLeavesTheOldLevelWholeAndLoadable)
         SCOPED_TRACE(testing::Message() << "cut at " << c.cut << ", killed " << c.killed);
         for (const std::string& torn : TempFilesLeft())
             fs::remove(torn);
-        const rlim_t limit = static_cast<rlim_t>(c.cut * big.size());
-        EXPECT_EQ(SaveInChild(limit, c.killed), c.killed ? 128 + SIGXFSZ : 1);
+        const unsigned long limit = static_cast<unsigned long>(c.cut * big.size());
+        EXPECT_EQ(WriteWithFileSizeLimit(limit, c.killed, SaveEdit), c.killed ? 128 + SIGXFSZ : 1);
         EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), OLD_LEVEL);
         // A failed save removes its temporary file; a killed one cannot.
         const std::vector<std::string> left = TempFilesLeft();
@@ -105,7 +79,7 @@ TEST_F(EditorTest, SaveCutShortLeavesTheOldLevelWholeAndLoadable)
     LoadLevel(EDITOR_LEVEL_FILE);
     EXPECT_EQ(LevelFileText(), OLD_LEVEL);
     LoadLevel("big");
-    EXPECT_EQ(SaveInChild(big.size(), true), 0);
+    EXPECT_EQ(WriteWithFileSizeLimit(big.size(), true, SaveEdit), 0);
     EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), big);
     EXPECT_EQ(ReadFile(EDITOR_BACKUP_FILE), OLD_LEVEL);
 }
