@@ -188,11 +188,11 @@ bool ReplaceFileSafely(const std::string& name, const std::string& contents)
     bool ok = WriteAll(fd, contents);
     if (ok && hadOld)
     {
-        // Root saving a player's file leaves it the player's; anyone else
-        // cannot give a file away, and the new file simply stays theirs.
-        if (fchown(fd, old.st_uid, old.st_gid) != 0)
-            errno = 0;
-        fchmod(fd, old.st_mode & 07777);
+        // Root saving a player's file leaves it the player's. Anyone else
+        // cannot give a file away: the new file then stays theirs, and
+        // takes no set-id bits from a file that was not.
+        const bool ownerKept = fchown(fd, old.st_uid, old.st_gid) == 0;
+        fchmod(fd, old.st_mode & (ownerKept ? 07777 : 0777));
     }
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
