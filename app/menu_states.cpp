@@ -9,7 +9,6 @@
 #include "world/constants.h"
 
 static const int BOX_PIECE_SIZE = 30;
-static const char* const CONTINUE_TEXT = "Press Enter to Continue";
 
 static void BlitCentred(SDL_Surface* surface)
 {
