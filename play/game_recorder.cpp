@@ -7,7 +7,7 @@
 #include "app/menu_states.h"
 #include "app/options.h"
 #include "app/state_stack.h"
-#include "editor/editor.h"
+#include "toolkit/safe_file.h"
 #include "play/level_file.h"
 #include "play/play_state.h"
 #include "play/replay.h"
