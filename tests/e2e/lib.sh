@@ -202,13 +202,20 @@ e2e_window_found()
     [[ -n "$E2E_WIN" ]]
 }
 
+# Waits for the game's window and sets E2E_WIN.
+e2e_find_window()
+{
+    local E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT}
+    e2e_wait_for "the game window" e2e_window_found
+}
+
 e2e_paced() { [[ "$(e2e_caption)" == "Now running at "* ]]; }
 
 # Waits until the frame pacing writes its caption: the main loop is running.
 e2e_wait_paced()
 {
     local E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT}
-    [[ -n "${E2E_WIN:-}" ]] || e2e_wait_for "the game window" e2e_window_found
+    [[ -n "${E2E_WIN:-}" ]] || e2e_find_window
     e2e_wait_for "the frame rate in the caption" e2e_paced
 }
 
