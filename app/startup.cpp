@@ -11,6 +11,9 @@
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
+#include "play/level_file.h"
+#include "toolkit/vek_clock.h"
+#include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
 #include "world/constants.h"
@@ -18,6 +21,9 @@
 #include "world/rat.h"
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
+// How long start-up keeps trying to reach a display that refused it.
+static const int VIDEO_ATTEMPTS = 30;
+static const Uint32 VIDEO_RETRY_MS = 100;
 
 int SDL_main(int argc, char* argv[])
 {
@@ -34,6 +40,8 @@ int SDL_main(int argc, char* argv[])
         return 0;
     }
     SetProgramOptions(options);
+    // Before SDL starts, so that SDL leaves these signals to us.
+    VEK_CatchTerminationSignals();
 
     frameTimer.Start();
     const time_t now = time(NULL);
@@ -55,10 +63,50 @@ int SDL_main(int argc, char* argv[])
     return 0;
 }
 
+// An X server started without -noreset (xvfb-run starts one so) resets
+// itself each time its last client leaves, and SDL's X11 driver first probes
+// the display with a connection it closes again at once. When the game is
+// the server's only client, that probe sets off a reset, and the connection
+// SDL makes next can arrive while the server is resetting and be refused.
+// The reset is over within moments, so opening the display is tried again
+// for a while before start-up gives up.
+static bool StartVideo()
+{
+    for (int attempt = 1;; ++attempt)
+    {
+        if (SDL_Init(SDL_INIT_VIDEO) == 0)
+            return true;
+        if (attempt == VIDEO_ATTEMPTS)
+        {
+            std::fprintf(stderr, "sumprun: cannot open the display (video): %s\n", SDL_GetError());
+            return false;
+        }
+        VEK_Delay(VIDEO_RETRY_MS);
+    }
+}
+
+void IgnoreUnreadEvents()
+{
+    // No state reads these; left queued, each would cost a frame of the
+    // one-event-per-frame rule before a key or a close request is seen.
+    // Joystick events stay: pad support reads them.
+    const Uint8 unread[] = {SDL_ACTIVEEVENT,     SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
+                            SDL_VIDEORESIZE,     SDL_VIDEOEXPOSE, SDL_SYSWMEVENT};
+    // Each change of state also empties SDL's whole queue, so only changes
+    // are made: a second call keeps the events already queued.
+    for (Uint8 type : unread)
+        if (SDL_EventState(type, SDL_QUERY) != SDL_IGNORE)
+            SDL_EventState(type, SDL_IGNORE);
+}
+
 bool init()
 {
-    if (SDL_Init(SDL_INIT_EVERYTHING) == -1)
+    if (!StartVideo())
         return false;
+    // Everything else SDL offers, as one SDL_Init(SDL_INIT_EVERYTHING) would.
+    if (SDL_InitSubSystem(SDL_INIT_EVERYTHING) == -1)
+        return false;
+    IgnoreUnreadEvents();
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
         return false;
@@ -214,6 +262,7 @@ void FreeAssets()
 
 void clean_up()
 {
+    ClearWorld();
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();

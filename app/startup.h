@@ -5,6 +5,9 @@
 int SDL_main(int argc, char* argv[]);
 
 bool init();
+// Stops SDL from queueing the event types no state reads (mouse, focus,
+// exposure, resizing); init does this.
+void IgnoreUnreadEvents();
 bool load_files();
 void SetClips();
 void SetGuyDefaults();
