@@ -4,6 +4,7 @@
 #include <ctime>
 #include "app/globals.h"
 #include "app/hiscore.h"
+#include "app/video_start.h"
 #include "app/menu_states.h"
 #include "app/options.h"
 #include "app/state_stack.h"
@@ -21,9 +22,6 @@
 #include "world/rat.h"
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
-// How long start-up keeps trying to reach a display that refused it.
-static const int VIDEO_ATTEMPTS = 30;
-static const Uint32 VIDEO_RETRY_MS = 100;
 
 int SDL_main(int argc, char* argv[])
 {
@@ -61,28 +59,6 @@ int SDL_main(int argc, char* argv[])
 
     clean_up();
     return 0;
-}
-
-// An X server started without -noreset (xvfb-run starts one so) resets
-// itself each time its last client leaves, and SDL's X11 driver first probes
-// the display with a connection it closes again at once. When the game is
-// the server's only client, that probe sets off a reset, and the connection
-// SDL makes next can arrive while the server is resetting and be refused.
-// The reset is over within moments, so opening the display is tried again
-// for a while before start-up gives up.
-static bool StartVideo()
-{
-    for (int attempt = 1;; ++attempt)
-    {
-        if (SDL_Init(SDL_INIT_VIDEO) == 0)
-            return true;
-        if (attempt == VIDEO_ATTEMPTS)
-        {
-            std::fprintf(stderr, "sumprun: cannot open the display (video): %s\n", SDL_GetError());
-            return false;
-        }
-        VEK_Delay(VIDEO_RETRY_MS);
-    }
 }
 
 void IgnoreUnreadEvents()
