@@ -17,6 +17,8 @@ test_packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick libx11-dev
   # the fuzzer
   clang libclang-rt-14-dev
+  # the leak check of a whole session
+  valgrind
 )
 
 case "${1:-}" in
