@@ -7,13 +7,15 @@
 #include "app/video_start.h"
 #include "app/menu_states.h"
 #include "app/options.h"
+#include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
+#include "play/game_recorder.h"
 #include "play/level_file.h"
-#include "toolkit/vek_clock.h"
+#include "play/replay_run.h"
 #include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
@@ -22,6 +24,8 @@
 #include "world/rat.h"
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
+
+static int WatchReplay(const std::string& fileName);
 
 int SDL_main(int argc, char* argv[])
 {
@@ -37,15 +41,24 @@ int SDL_main(int argc, char* argv[])
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
-    SetProgramOptions(options);
-    // Before SDL starts, so that SDL leaves these signals to us.
-    VEK_CatchTerminationSignals();
+    if (options.version)
+    {
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    }
+    SetProgramOptions(WithAbsolutePaths(options));
+    if (!PrepareToStart())
+        return 1;
 
     frameTimer.Start();
     const time_t now = time(NULL);
     srand(static_cast<unsigned>(now));
     SeedGameRandom(static_cast<uint32_t>(now));
+    if (!ProgramOptions().watch.empty())
+        return WatchReplay(ProgramOptions().watch);
 
+    // Before SDL starts, so that SDL leaves these signals to us.
+    VEK_CatchTerminationSignals();
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
         return 1;
@@ -75,25 +88,52 @@ void IgnoreUnreadEvents()
             SDL_EventState(type, SDL_IGNORE);
 }
 
-bool init()
+// --watch FILE: the replay drawn in the window at the game's pace, then
+// back to the shell. The high score is left alone.
+static int WatchReplay(const std::string& fileName)
+{
+    Replay replay;
+    std::string error;
+    if (!LoadReplay(fileName, replay, &error) || !ReplayLevelMatches(replay, &error))
+    {
+        std::fprintf(stderr, "sumprun: %s: %s\n", fileName.c_str(), error.c_str());
+        return 1;
+    }
+    // Both say why they failed.
+    if (!init() || !load_files())
+        return 1;
+    SetClips();
+    SetGuyDefaults();
+    const ReplayOutcome outcome = RunReplay(replay, ReplayMode::Watched);
+    std::printf("outcome: %s\n", FormatOutcome(outcome).c_str());
+    ClearWorld();
+    FreeAssets();
+    TTF_Quit();
+    SDL_Quit();
+    return 0;
+}
+
+bool init(bool withAudio)
 {
     if (!StartVideo())
-        return false;
-    // Everything else SDL offers, as one SDL_Init(SDL_INIT_EVERYTHING) would.
-    if (SDL_InitSubSystem(SDL_INIT_EVERYTHING) == -1)
-        return false;
+        return SubsystemFailed("cannot open the display");
+    // The rest, as one SDL_Init(SDL_INIT_EVERYTHING) would.
+    if (withAudio && SDL_InitSubSystem(SDL_INIT_EVERYTHING) == -1)
+        return SubsystemFailed("cannot start SDL");
     IgnoreUnreadEvents();
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
-        return false;
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
-        return false;
+        return SubsystemFailed("cannot open the 640x480 window");
+    if (withAudio && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
+        return SubsystemFailed("cannot open the audio device");
     if (TTF_Init() == -1)
-        return false;
+        return SubsystemFailed("cannot start the font library");
     SDL_WM_SetCaption(WINDOW_CAPTION, NULL);
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }
+
+static bool LoadSounds();
 
 static Mix_Chunk* LoadEffect(const char* fileName)
 {
@@ -103,7 +143,7 @@ static Mix_Chunk* LoadEffect(const char* fileName)
     return Mix_LoadWAV_RW(stream, 1);
 }
 
-bool load_files()
+bool load_files(bool withAudio)
 {
     menuBox = VEK_LoadImage("menubox.bmp");
     menu_bg = VEK_LoadImage("gen_bg_4gobs1.png");
@@ -117,9 +157,30 @@ bool load_files()
     scientist_ss = VEK_LoadImage("sumprun_ss_scientist.png");
     projectile_ss = VEK_LoadImage("sumprun_ss_pondweed.png");
     rat_ss = VEK_LoadImage("sumprun_ss_rat.png");
-    if (!menuBox || !menu_bg || !projectile_ss)
+    // Only these stop the start; the name of the first missing one is told.
+    if (!menuBox)
+        return AssetFailed("menubox.bmp");
+    if (!menu_bg)
+        return AssetFailed("gen_bg_4gobs1.png");
+    if (!projectile_ss)
+        return AssetFailed("sumprun_ss_pondweed.png");
+
+    if (withAudio && !LoadSounds())
         return false;
 
+    font1 = TTF_OpenFont("impact.ttf", 50);
+    font2 = TTF_OpenFont("verdana.ttf", 25);
+    if (!font1)
+        return AssetFailed("impact.ttf");
+    if (!font2)
+        return AssetFailed("verdana.ttf");
+
+    hiScore = ReadHiScore();
+    return true;
+}
+
+static bool LoadSounds()
+{
     music1 = Mix_LoadMUS("SRSong1.ogg");
     music2 = Mix_LoadMUS("SRSong2.ogg");
     rat_jump_se = LoadEffect("rat_jump_se.ogg");
@@ -128,15 +189,12 @@ bool load_files()
     burger_die_se = LoadEffect("burger_die_se.ogg");
     sci_drink_se = LoadEffect("sci_drink_se.ogg");
     sci_throw_se = LoadEffect("sci_throw_se.ogg");
-    if (!music1 || !music2 || !rat_jump_se)
-        return false;
-
-    font1 = TTF_OpenFont("impact.ttf", 50);
-    font2 = TTF_OpenFont("verdana.ttf", 25);
-    if (!font1 || !font2)
-        return false;
-
-    hiScore = ReadHiScore();
+    if (!music1)
+        return AssetFailed("SRSong1.ogg");
+    if (!music2)
+        return AssetFailed("SRSong2.ogg");
+    if (!rat_jump_se)
+        return AssetFailed("rat_jump_se.ogg");
     return true;
 }
 
@@ -238,6 +296,8 @@ void FreeAssets()
 
 void clean_up()
 {
+    EndGameRecording();
+    FinishRecordingWrites();
     ClearWorld();
     FreeAssets();
     WriteHiScore(hiScore);

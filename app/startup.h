@@ -4,11 +4,13 @@
 // Returns 0 after a normal run, 1 when start-up fails.
 int SDL_main(int argc, char* argv[]);
 
-bool init();
+// Without audio (the tools) no sound device is opened and no sound loaded;
+// the game then plays silently.
+bool init(bool withAudio = true);
 // Stops SDL from queueing the event types no state reads (mouse, focus,
 // exposure, resizing); init does this.
 void IgnoreUnreadEvents();
-bool load_files();
+bool load_files(bool withAudio = true);
 void SetClips();
 void SetGuyDefaults();
 void clean_up();

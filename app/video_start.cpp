@@ -1,6 +1,5 @@
 #include "app/video_start.h"
 #include <SDL.h>
-#include <cstdio>
 #include <cstdlib>
 #include "toolkit/vek_clock.h"
 
@@ -36,8 +35,6 @@ bool StartVideo()
             VEK_Delay(VIDEO_RETRY_MS);
         started = SDL_Init(SDL_INIT_VIDEO) == 0;
     }
-    if (!started)
-        std::fprintf(stderr, "sumprun: cannot open the display (video): %s\n", SDL_GetError());
     // The choice was only for start-up; the environment is left as found.
     if (pinned)
         unsetenv("SDL_VIDEODRIVER");

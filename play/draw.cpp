@@ -68,11 +68,11 @@ static void DrawHUDText(const std::string& text, int x, SDL_Color color)
     SDL_FreeSurface(rendered);
 }
 
-void DrawHUD()
+void DrawHUD(Uint32 levelClockMs)
 {
     DrawHUDScore();
     DrawHUDLives();
-    DrawHUDTime();
+    DrawHUDTime(levelClockMs);
 }
 
 void DrawHUDScore()
@@ -91,11 +91,11 @@ void DrawHUDLives()
     DrawHUDText(text.str(), HUD_LIVES_X, color2);
 }
 
-void DrawHUDTime()
+void DrawHUDTime(Uint32 levelClockMs)
 {
-    const Uint32 seconds = gameTimer.GetTicks() / 1000;
-    // The clock may pass the limit between play's check and this drawing;
-    // the time left then stops at 0 instead of wrapping round.
+    const Uint32 seconds = levelClockMs / 1000;
+    // A reading past the limit (from a frame that drew before play's own
+    // check, say) shows 0 left instead of wrapping round.
     const long long left = std::max(0LL, static_cast<long long>(LEVEL_TIME) - seconds);
     std::ostringstream text;
     text << "Time: " << left;
