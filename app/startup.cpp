@@ -4,11 +4,11 @@
 #include <ctime>
 #include "app/globals.h"
 #include "app/hiscore.h"
-#include "app/video_start.h"
 #include "app/menu_states.h"
 #include "app/options.h"
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
+#include "app/video_start.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
