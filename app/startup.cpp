@@ -8,6 +8,7 @@
 #include "app/options.h"
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
+#include "app/video_start.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
@@ -15,6 +16,7 @@
 #include "play/game_recorder.h"
 #include "play/level_file.h"
 #include "play/replay_run.h"
+#include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
 #include "world/constants.h"
@@ -55,6 +57,8 @@ int SDL_main(int argc, char* argv[])
     if (!ProgramOptions().watch.empty())
         return WatchReplay(ProgramOptions().watch);
 
+    // Before SDL starts, so that SDL leaves these signals to us.
+    VEK_CatchTerminationSignals();
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
         return 1;
@@ -68,6 +72,20 @@ int SDL_main(int argc, char* argv[])
 
     clean_up();
     return 0;
+}
+
+void IgnoreUnreadEvents()
+{
+    // No state reads these; left queued, each would cost a frame of the
+    // one-event-per-frame rule before a key or a close request is seen.
+    // Joystick events stay: pad support reads them.
+    const Uint8 unread[] = {SDL_ACTIVEEVENT,     SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
+                            SDL_VIDEORESIZE,     SDL_VIDEOEXPOSE, SDL_SYSWMEVENT};
+    // Each change of state also empties SDL's whole queue, so only changes
+    // are made: a second call keeps the events already queued.
+    for (Uint8 type : unread)
+        if (SDL_EventState(type, SDL_QUERY) != SDL_IGNORE)
+            SDL_EventState(type, SDL_IGNORE);
 }
 
 // --watch FILE: the replay drawn in the window at the game's pace, then
@@ -97,8 +115,12 @@ static int WatchReplay(const std::string& fileName)
 
 bool init(bool withAudio)
 {
-    if (SDL_Init(withAudio ? SDL_INIT_EVERYTHING : SDL_INIT_VIDEO) == -1)
+    if (!StartVideo())
+        return SubsystemFailed("cannot open the display");
+    // The rest, as one SDL_Init(SDL_INIT_EVERYTHING) would.
+    if (withAudio && SDL_InitSubSystem(SDL_INIT_EVERYTHING) == -1)
         return SubsystemFailed("cannot start SDL");
+    IgnoreUnreadEvents();
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
         return SubsystemFailed("cannot open the 640x480 window");
@@ -276,6 +298,7 @@ void clean_up()
 {
     EndGameRecording();
     FinishRecordingWrites();
+    ClearWorld();
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();

@@ -257,6 +257,15 @@ e2e_hold()
     return 0
 }
 
+# Holds a key down for a number of milliseconds (30 by default), timed by
+# xdotool itself: a keyup from a second xdotool run could come late enough
+# for a frame that reads held keys to see the key twice.
+e2e_tap()
+{
+    xdotool keydown --window "$E2E_WIN" "$1" sleep "$(awk -v ms="${2:-30}" 'BEGIN { printf "%.3f", ms / 1000 }')" \
+        keyup --window "$E2E_WIN" "$1" 2>/dev/null || e2e_fail "cannot tap $1"
+}
+
 # Asks the window to close, as a window manager's close button does.
 e2e_close_window()
 {

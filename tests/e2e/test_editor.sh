@@ -45,9 +45,7 @@ choose_mode()
     for ((tries = 0; tries < 10; tries++)); do
         e2e_screenshot "$(shot editor)"
         mode_marked "$1" && return 0
-        # Held for a fixed time by xdotool itself: a keyup from a second run
-        # could come late enough for a second step.
-        xdotool keydown --window "$E2E_WIN" Home sleep 0.03 keyup --window "$E2E_WIN" Home 2>/dev/null
+        e2e_tap Home
         sleep 0.15
     done
     e2e_fail "Home did not mark mode $1 in the panel"
