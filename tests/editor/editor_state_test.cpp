@@ -2,6 +2,7 @@
 #include <SDL_mixer.h>
 #include "app/menu_states.h"
 #include "app/state_stack.h"
+#include <algorithm>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -29,8 +30,7 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     rat_ss = nullptr; // a missing picture must not move the rat
     PreEdit();
     rat_ss = sheet;
-    EXPECT_TRUE(rat.GetXPos() == 300 && rat.GetYPos() == 400);
-    EXPECT_EQ(rat.GetClips(), &ratClips);
+    EXPECT_TRUE(rat.GetXPos() == 300 && rat.GetYPos() == 400 && rat.GetClips() == &ratClips);
     PreEdit();
     EXPECT_TRUE(rat.GetSpriteSheet() == rat_ss && rat.GetClips() == &ratClips) << "the rat could not be drawn";
     EXPECT_TRUE(!music2 || Mix_PlayingMusic() == 1);
@@ -46,11 +46,9 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     HoldKey(SDLK_RIGHT);
     HoldKey(SDLK_INSERT);
     EditorState();
-    EXPECT_EQ(tile.size(), 13u); // every frame moved, then placed: the Escape frame too
-    EXPECT_EQ(cheese.size(), 1u);
-    EXPECT_TRUE(IsTopState(QuitEditorState));
-    EXPECT_EQ(camera.GetXSize(), EDITOR_PANEL_X);
-    ASSERT_GT(camera.GetXPos(), 0);
+    // Every frame moved, then placed: the Escape frame too.
+    EXPECT_TRUE(tile.size() == 13u && cheese.size() == 1u && IsTopState(QuitEditorState));
+    ASSERT_TRUE(camera.GetXSize() == EDITOR_PANEL_X && camera.GetXPos() > 0);
 
     ReleaseAllKeys();
     DrainEvents();
@@ -62,8 +60,7 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     EditorState();
     ASSERT_EQ(tile.size(), 14u);
     EXPECT_TRUE(tile.back()->GetXPos() == 0 && tile.back()->GetYPos() == 0) << "the cursor did not start afresh";
-    EXPECT_TRUE(camera.GetXPos() == 0 && camera.GetYPos() == 0);
-    EXPECT_TRUE(IsTopState(QuitEditorState));
+    EXPECT_TRUE(camera.GetXPos() == 0 && camera.GetYPos() == 0 && IsTopState(QuitEditorState));
 
     PopState();
     DrainEvents();
@@ -73,27 +70,17 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     EXPECT_TRUE(IsTopState(QuitToDosState));
 }
 
-// The screen as rows of pixels, to find what a dialog changed.
-std::vector<Uint32> Screenshot()
+// The screen's bytes, to find the first row a dialog changed.
+std::vector<Uint8> Screenshot()
 {
-    std::vector<Uint32> pixels;
-    Uint8 r, g, b;
-    for (int y = 0; y < SCREEN_HEIGHT; ++y)
-        for (int x = 0; x < SCREEN_WIDTH; ++x)
-        {
-            GetPixelRGB(screen, x, y, r, g, b);
-            pixels.push_back(static_cast<Uint32>(r << 16 | g << 8 | b));
-        }
-    return pixels;
+    const Uint8* pixels = static_cast<const Uint8*>(screen->pixels);
+    return std::vector<Uint8>(pixels, pixels + screen->pitch * screen->h);
 }
 
-int FirstChangedRow(const std::vector<Uint32>& before)
+int FirstChangedRow(const std::vector<Uint8>& before)
 {
-    const std::vector<Uint32> now = Screenshot();
-    for (size_t i = 0; i < now.size(); ++i)
-        if (now[i] != before[i])
-            return static_cast<int>(i) / SCREEN_WIDTH;
-    return SCREEN_HEIGHT;
+    const std::vector<Uint8> now = Screenshot();
+    return int(std::mismatch(before.begin(), before.end(), now.begin()).first - before.begin()) / screen->pitch;
 }
 
 TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
@@ -119,7 +106,7 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         PushState(EditorState);
         PushKeyPress(SDLK_ESCAPE);
         EditorState(); // one frame drawn, then the quit dialog is pushed
-        const std::vector<Uint32> editor = Screenshot();
+        const std::vector<Uint8> editor = Screenshot();
         PushChoice(c.downs);
         if (c.blocked)
             PushKeyPress(SDLK_RETURN); // acknowledges "Could Not Save Level"
@@ -204,17 +191,17 @@ TEST_F(EditorTest, PanelIsYellowWithIconsTheModeMarkedAndTheCursorWhereTheCamera
             EXPECT_EQ(All(616, 32 + 64 * row, 24, 32, YELLOW), row != mode) << "mode " << mode << " row " << row;
         }
     }
-
     // Missing pictures, a type with no picture, or no screen: only what there is gets drawn.
     SDL_Surface* kept[] = {cursor_ss, terrain_ts, water_ts, cheese_ss, eel_ss, screen};
     cursor_ss = terrain_ts = water_ts = cheese_ss = eel_ss = nullptr;
     Draw(64, 64, ELEM_GUY, 0);
     EXPECT_TRUE(All(544, 0, 96, 480, YELLOW) && All(0, 0, 544, 480, BACK));
     cursor_ss = kept[0], terrain_ts = kept[1], water_ts = kept[2], cheese_ss = kept[3], eel_ss = kept[4];
-    Draw(0, 0, ELEM_TERRAIN, 99);
-    EXPECT_TRUE(All(576, 32, 32, 32, YELLOW));
-    Draw(0, 0, ELEM_TERRAIN, -1);
-    EXPECT_TRUE(All(576, 32, 32, 32, YELLOW));
+    for (int type : {99, -1})
+    {
+        Draw(0, 0, ELEM_TERRAIN, type);
+        EXPECT_TRUE(All(576, 32, 32, 32, YELLOW)) << type;
+    }
     screen = nullptr;
     Draw(0, 0, ELEM_TERRAIN, 0);
     screen = kept[5];

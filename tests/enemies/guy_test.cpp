@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "enemies/burger.h"
+#include "enemies/eel.h"
 #include "tests/enemies/enemy_world.h"
 
 namespace {
@@ -31,6 +32,54 @@ TEST(Guy, WalkingAnimation)
             g.UpdateSprite();
             ASSERT_EQ(*clip - '0', g.GetCurrentClip()) << "update " << clip - c.clips + 1;
         }
+    }
+}
+
+TEST(Burger, DecidesFromTheGivenRecords)
+{
+    // Feet, head, left, right; the stomp wins over a flank, several flanks
+    // cost one life, and too short records count what is there.
+    const struct { const char* touched; bool burgerDies, ratDies; } cases[] = {
+        {"1000", true, false}, {"1010", true, false}, {"0100", false, true}, {"0010", false, true},
+        {"0001", false, true}, {"0111", false, true}, {"01", false, true},   {"0000", false, false},
+        {"", false, false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.touched);
+        Burger b;
+        Rat rat;
+        rat.SetLives(3);
+        std::vector<CollData> data = Records(c.touched);
+        b.HandleRatColl(rat, data);
+        EXPECT_EQ(c.burgerDies, b.IsDead());
+        EXPECT_EQ(c.ratDies ? 2 : 3, rat.GetLives());
+        EXPECT_EQ(c.burgerDies, rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED);
+    }
+}
+
+// As a level creates it: diving at 12, turning below the level.
+Eel* AddEel(EnemyWorld& w, int x, int y)
+{
+    Eel* e = w.Add(new Eel(), x, y, EEL_WIDTH, EEL_HEIGHT, 0, 12);
+    e->SetDownTo(LEVEL_HEIGHT + 200);
+    e->SetUpTo(y);
+    return e;
+}
+
+TEST(Eel, AnyContactCostsOneLife)
+{
+    // The rat relative to the eel: a stomp, from below, from either side,
+    // and touching its picture but not its box.
+    const struct { int dx, dy; bool kills; } cases[] = {
+        {-5, -55, true}, {-5, 65, true}, {-35, 10, true}, {25, 10, true}, {EEL_WIDTH, 0, false}};
+    for (const auto& c : cases)
+    {
+        EnemyWorld w;
+        Eel* e = AddEel(w, 500, 500);
+        w.PlaceRat(500 + c.dx, 500 + c.dy);
+        e->HandleRat(w.rat);
+        EXPECT_EQ(c.kills ? LIVES - 1 : LIVES, w.rat.GetLives()) << c.dx << "," << c.dy;
+        EXPECT_FALSE(e->IsDead());
     }
 }
 

@@ -19,14 +19,11 @@ TEST(ReplayTextTest, ParseThenFormatGivesTheSameReplay)
     std::string error;
     ASSERT_TRUE(ParseReplay("# a run\n\n" + text + "  # indented\n", replay, &error)) << error;
     EXPECT_EQ(text, FormatReplay(replay));
-    ASSERT_EQ(6u, replay.steps.size());
+    ASSERT_TRUE(replay.steps.size() == 6u && replay.clock.size() == 17u);
     EXPECT_TRUE(replay.steps[0].right && replay.steps[0].up && !replay.steps[0].left);
-    EXPECT_EQ(7, replay.steps[2].pause);
-    EXPECT_EQ(-5, replay.expect.ratX);
-    EXPECT_EQ(0xbeefu, replay.checksum);
-    ASSERT_EQ(17u, replay.clock.size());
-    EXPECT_EQ(16, replay.clock[1].frames);
-    EXPECT_EQ(-3, replay.clock[2].extraMs);
+    EXPECT_EQ((std::vector<int>{7, -5, 0xbeef, 16, -3}),
+              (std::vector<int>{replay.steps[2].pause, replay.expect.ratX, int(replay.checksum),
+                                replay.clock[1].frames, replay.clock[2].extraMs}));
 }
 
 TEST(ReplayTextTest, MistakesAreReportedWithTheirLine)
@@ -56,19 +53,6 @@ TEST(ReplayTextTest, RecordingTheExpectLineKeepsEverythingElse)
 
 using ReplayRunTest = PlayTest;
 
-// The outcome, and where the scientist's last throw went.
-static std::string Play(const std::string& text)
-{
-    Replay replay;
-    std::string error;
-    EXPECT_TRUE(ParseReplay(text, replay, &error)) << error;
-    std::string outcome = FormatOutcome(RunReplay(replay));
-    for (Guy* g : guy)
-        if (Scientist* s = dynamic_cast<Scientist*>(g))
-            outcome += " " + std::to_string(s->GetProjectile().GetXPos()) + "," +
-                       std::to_string(s->GetProjectile().GetYPos());
-    return outcome;
-}
 
 TEST_F(ReplayRunTest, SmallRunsEndAsPlayedAndLeaveTheGameAsTheyFoundIt)
 {
@@ -85,7 +69,9 @@ TEST_F(ReplayRunTest, SmallRunsEndAsPlayedAndLeaveTheGameAsTheyFoundIt)
     for (const Case& c : cases)
     {
         WriteFile(c.file, c.level);
-        std::string outcome = Play(c.replay);
+        Replay replay;
+        ASSERT_TRUE(ParseReplay(c.replay, replay));
+        std::string outcome = FormatOutcome(RunReplay(replay));
         EXPECT_EQ(0u, outcome.find(c.outcome)) << outcome;
         EXPECT_TRUE(StateStack.empty());
         EXPECT_EQ(0u, frameCount);
