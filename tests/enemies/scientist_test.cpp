@@ -14,12 +14,13 @@ const int SCI_Y = FLOOR_ROW * TILE_HEIGHT - SCIENTIST_HEIGHT;
 // An arena floor under him; the rat waits far off.
 Scientist* MakeArena(EnemyWorld& w, int floorSolidity = SOLID)
 {
-    w.AddTiles(10, 40, FLOOR_ROW, FLOOR_ROW, floorSolidity);
+    w.AddTiles(0, 60, FLOOR_ROW, FLOOR_ROW, floorSolidity);
     return w.Add(new Scientist(), SCI_X, SCI_Y, SCIENTIST_WIDTH, SCIENTIST_HEIGHT, 0, 0);
 }
 
 // Over many games: the first throw leaves from either hand, 80 pixels down,
-// at 3 or 6 either way and 18 to 25 up, all drawn from the game generator.
+// at 3 or 6 either way and 18 to 25 up, all drawn from the game generator,
+// and comes down on his floor.
 TEST(Scientist, ThrowsFromEitherHandAtEverySpeedTheGameGeneratorPicks)
 {
     std::set<int> hands, across, up;
@@ -40,6 +41,9 @@ TEST(Scientist, ThrowsFromEitherHandAtEverySpeedTheGameGeneratorPicks)
             ASSERT_FALSE(p.IsFinished());
             runs.push_back({p.GetXPos() - p.GetXVel() - SCI_X, p.GetYPos() - p.GetYVel() - SCI_Y, p.GetXVel(),
                             p.GetYVel() - 1});
+            for (int k = 0; k < 200 && !p.IsFinished(); k++)
+                w.Frame();
+            EXPECT_TRUE(p.IsFinished()) << "his solid floor ends every throw";
         }
         ASSERT_EQ(runs[0], runs[1]) << seed;
         const std::vector<int>& seen = runs[0];
@@ -51,6 +55,38 @@ TEST(Scientist, ThrowsFromEitherHandAtEverySpeedTheGameGeneratorPicks)
     EXPECT_EQ((std::set<int>{10, 70}), hands);
     EXPECT_EQ((std::set<int>{-6, -3, 3, 6}), across);
     EXPECT_EQ((std::set<int>{-25, -24, -23, -22, -21, -20, -19, -18}), up);
+}
+
+// Stomped, he drinks for 84 updates, when a stomp only bounces the rat;
+// then for 201 the potion makes a stomp deadly; then he can be hurt again.
+// Anything but a stomp always kills.
+TEST(Scientist, AStompHurtsHimOnlyWhenHeIsVulnerable)
+{
+    Scientist s;
+    auto contact = [&s](const char* touched) {
+        Rat rat;
+        rat.SetLives(LIVES);
+        std::vector<CollData> data = Records(touched);
+        s.HandleRatColl(rat, data);
+        bool bounced = rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED;
+        return std::to_string(s.GetHitPoints()) + (!rat.IsAlive() ? " killed" : bounced ? " bounced" : " missed");
+    };
+    std::vector<std::string> seen{contact("1000")};
+    int drink = 0, potion = 0;
+    for (; s.GetAction() == SCI_DRINK && drink < 500; drink++, s.UpdateSprite())
+        if (drink == 10)
+            seen.push_back(contact("1000"));
+    seen.push_back(contact("1000"));
+    for (; !s.IsVulnerable() && potion < 1000; potion++)
+        s.UpdateSprite();
+    seen.push_back(contact("0010"));
+    seen.push_back(contact("1000"));
+    const std::string hp = std::to_string(SCI_HIT_POINTS - 1);
+    EXPECT_EQ((std::vector<std::string>{hp + " bounced", hp + " bounced", hp + " killed", hp + " killed",
+                                        std::to_string(SCI_HIT_POINTS - 2) + " bounced"}),
+              seen);
+    EXPECT_EQ(84, drink);
+    EXPECT_EQ(SCI_POTION_TIME + 1, potion);
 }
 
 TEST(Scientist, TheFourthHurtKillsHimButNotHisProjectileInFlight)
@@ -66,8 +102,7 @@ TEST(Scientist, TheFourthHurtKillsHimButNotHisProjectileInFlight)
     s->Mute();
     EXPECT_FALSE(s->IsDead());
     s->Hurt();
-    EXPECT_TRUE(s->IsDead());
-    EXPECT_EQ(0, s->GetHitPoints());
+    EXPECT_TRUE(s->IsDead() && s->GetHitPoints() == 0);
     Projectile& p = s->GetProjectile();
     for (int k = 1; k <= DEAD_FOR; k++)
     {
@@ -80,27 +115,9 @@ TEST(Scientist, TheFourthHurtKillsHimButNotHisProjectileInFlight)
     // His box is gone, the projectile's is not, and a hit does not end it.
     w.PlaceRat(p.GetXPos() - 5, p.GetYPos() - 20);
     s->HandleRat(w.rat);
-    EXPECT_EQ(LIVES - 1, w.rat.GetLives());
-    EXPECT_FALSE(p.IsFinished());
+    EXPECT_TRUE(w.rat.GetLives() == LIVES - 1 && !p.IsFinished());
     w.Frame();
     EXPECT_FALSE(w.Has(s));
-}
-
-TEST(Projectile, OnlySolidTilesEndItsFlightAndOnlyItsFlightKills)
-{
-    for (int solidity : {GHOST, PLATFORM, SOLID})
-    {
-        EnemyWorld w;
-        w.AddTiles(3, 3, 3, 3, solidity);
-        w.tiles.push_back(new WaterTile(128, 96, GHOST, 0, nullptr, nullptr));
-        Projectile* p = w.Add(new Projectile(), 100, 90, 30, 30, 0, 0);
-        p->Start();
-        p->HandleTiles(w.tiles);
-        EXPECT_EQ(solidity == SOLID, p->IsFinished()) << solidity;
-        w.PlaceRat(90, 90);
-        p->HandleRat(w.rat);
-        EXPECT_EQ(p->IsFinished() ? LIVES : LIVES - 1, w.rat.GetLives());
-    }
 }
 
 TEST(Projectile, OneLostBelowTheWorldNeverComesBackAndHeThrowsNoMore)
