@@ -130,8 +130,7 @@ TEST_F(EditorTest, PartlyReadLevelIsAnnouncedAndItsSaveKeepsTheOldFile)
     PushState(BottomState);
     PushState(EditorState);
     PreEdit();
-    EXPECT_EQ(cheese.size(), 1u);
-    ASSERT_TRUE(IsTopState(PartlyReadState));
+    ASSERT_TRUE(cheese.size() == 1u && IsTopState(PartlyReadState));
     PushKeyPress(SDLK_RETURN);
     PartlyReadState();
     EXPECT_TRUE(IsTopState(EditorState));
@@ -159,21 +158,13 @@ bool All(int x, int y, int w, int h, Uint32 rgb)
     return true;
 }
 
-// Draws the editor's overlay on a plain BACK screen.
-void Draw(int cursorX, int cursorY, ELEMENTS mode, int tileIndex)
-{
-    SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, 10, 20, 30));
-    EditorSession s;
-    s.cursor.SetBothPos(cursorX, cursorY);
-    DrawEditor(s.cursor, mode, tileIndex, GUY_EEL);
-}
-
 TEST_F(EditorTest, PanelIsYellowWithIconsTheModeMarkedAndTheCursorWhereTheCameraShowsIt)
 {
     camera.SetBothPos(320, 96);
     for (int mode = ELEM_TERRAIN; mode <= ELEM_GUY; ++mode)
     {
-        Draw(320 + 64, 96 + 128, static_cast<ELEMENTS>(mode), 0);
+        SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, 10, 20, 30)); // BACK
+        DrawEditor(SessionAt(320 + 64, 96 + 128, ELEM_TERRAIN).cursor, static_cast<ELEMENTS>(mode), 0, GUY_EEL);
         EXPECT_TRUE(All(544, 0, 32, 480, YELLOW) && All(544, 300, 96, 180, YELLOW));
         EXPECT_TRUE(!All(64, 128, 32, 32, BACK) && All(0, 0, 544, 128, BACK) && All(96, 128, 448, 352, BACK));
         for (int row = ELEM_TERRAIN; row <= ELEM_GUY; ++row)

@@ -69,8 +69,8 @@ TEST_F(EditorTest, SaveKeepsTheOldFileAndTheModeWritesThroughLinksAndRefusesWhat
     Uint32 before = VEK_GetTicks();
     ASSERT_TRUE(SaveEdit());
     EXPECT_EQ(VEK_GetTicks() - before, 200u);
-    EXPECT_EQ((std::vector<std::string>{"Rat\n0 0\n", OLD_LEVEL, "the player's own"}),
-              (std::vector<std::string>{ReadFile(EDITOR_LEVEL_FILE), ReadFile(EDITOR_BACKUP_FILE), ReadFile(playersTemp)}));
+    EXPECT_EQ(std::string("Rat\n0 0\n") + OLD_LEVEL + "the player's own",
+              ReadFile(EDITOR_LEVEL_FILE) + ReadFile(EDITOR_BACKUP_FILE) + ReadFile(playersTemp));
     EXPECT_TRUE(fs::status(EDITOR_LEVEL_FILE).permissions() == fs::perms(0640) && TempFilesLeft().empty());
 
     // A link is saved into its target, and stays a link.

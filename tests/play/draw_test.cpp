@@ -117,3 +117,23 @@ TEST_F(DrawTest, TheLevelClockCostsALifeAt401WholeSeconds)
     EXPECT_EQ(LIVES - 3, rat.GetLives());
     EXPECT_EQ(5000u, gameTimer.GetTicks());
 }
+
+// Every second frame is drawn, the HUD over the world.
+TEST_F(DrawTest, EverySecondFrameIsDrawnHudAndAll)
+{
+    StartLevel(Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 10));
+    auto pixels = [] {
+        const Uint8* p = static_cast<const Uint8*>(screen->pixels);
+        return std::vector<Uint8>(p, p + screen->pitch * screen->h);
+    };
+    FillScreen(9, 8, 7);
+    const std::vector<Uint8> untouched = pixels();
+    frameCount = 1;
+    PlayFrame(ReadLiveInput(true), true);
+    EXPECT_TRUE(pixels() == untouched) << "an odd frame was drawn";
+    frameCount = 2;
+    PlayFrame(ReadLiveInput(true), true);
+    const std::vector<Uint8> drawn = pixels();
+    DrawGame();
+    EXPECT_TRUE(drawn != untouched && drawn != pixels()) << "no frame drawn, or drawn without its HUD";
+}
