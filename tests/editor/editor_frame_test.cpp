@@ -58,9 +58,8 @@ TEST_F(EditorTest, DeleteRemovesOnlyTheModesElementsExactlyOnTheCursor)
         Load(level);
         EditorSession s = SessionAt(64, 64, c.mode);
         FrameHolding(s, SDLK_DELETE);
-        EXPECT_EQ(tile.size(), c.tiles);
-        EXPECT_EQ(cheese.size(), c.cheeses);
-        EXPECT_EQ(guy.size(), c.guys);
+        EXPECT_EQ((std::vector<size_t>{c.tiles, c.cheeses, c.guys}),
+                  (std::vector<size_t>{tile.size(), cheese.size(), guy.size()}));
     }
 }
 

@@ -8,8 +8,8 @@
 #include "world/tiles.h"
 
 // A hand-built world: tiles, a real rat and the enemies, driven frame by
-// frame in the play state's order. The rat is never landed: it waits far off
-// (ParkRat) or is dropped onto an enemy.
+// frame in the play state's order. The rat stays where it is put: far off
+// (ParkRat) or against an enemy.
 struct EnemyWorld
 {
     std::vector<Tile*> tiles;
@@ -65,12 +65,9 @@ struct EnemyWorld
                 guys.erase(guys.begin() + i--);
             }
         }
-        if (rat.IsAlive())
-        {
-            rat.Update();
+        if (rat.IsAlive()) // where it was put: its own moves are the rat tests' business
             for (Guy* g : guys)
                 g->HandleRat(rat);
-        }
         for (Guy* g : guys)
         {
             g->HandleTiles(tiles);

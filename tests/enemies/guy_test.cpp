@@ -57,15 +57,6 @@ TEST(Burger, DecidesFromTheGivenRecords)
     }
 }
 
-// As a level creates it: diving at 12, turning below the level.
-Eel* AddEel(EnemyWorld& w, int x, int y)
-{
-    Eel* e = w.Add(new Eel(), x, y, EEL_WIDTH, EEL_HEIGHT, 0, 12);
-    e->SetDownTo(LEVEL_HEIGHT + 200);
-    e->SetUpTo(y);
-    return e;
-}
-
 TEST(Eel, AnyContactCostsOneLife)
 {
     // The rat relative to the eel: a stomp, from below, from either side,
@@ -75,11 +66,10 @@ TEST(Eel, AnyContactCostsOneLife)
     for (const auto& c : cases)
     {
         EnemyWorld w;
-        Eel* e = AddEel(w, 500, 500);
+        Eel* e = w.Add(new Eel(), 500, 500, EEL_WIDTH, EEL_HEIGHT, 0, 12); // diving, as a level makes it
         w.PlaceRat(500 + c.dx, 500 + c.dy);
         e->HandleRat(w.rat);
-        EXPECT_EQ(c.kills ? LIVES - 1 : LIVES, w.rat.GetLives()) << c.dx << "," << c.dy;
-        EXPECT_FALSE(e->IsDead());
+        EXPECT_TRUE(w.rat.GetLives() == (c.kills ? LIVES - 1 : LIVES) && !e->IsDead()) << c.dx << "," << c.dy;
     }
 }
 
