@@ -3,7 +3,9 @@
 #include "app/state_stack.h"
 #include "editor/editor.h"
 #include "play/play_state.h"
+#include "toolkit/vek_display.h"
 #include "toolkit/vek_menu.h"
+#include "toolkit/vek_pad.h"
 #include "toolkit/vek_surface.h"
 #include "world/constants.h"
 
@@ -31,7 +33,7 @@ static void DrawMenuFrame(VekMenu& menu)
         BlitCentred(text);
         SDL_FreeSurface(text);
     }
-    SDL_Flip(screen);
+    VEK_Present(screen);
 }
 
 static void StartMenu(VekMenu& menu, const char* header)
@@ -48,6 +50,7 @@ static void LoopMenu(VekMenu& menu, StateFunction state, Act act, bool closeEnds
 {
     while (IsTopState(state))
     {
+        VEK_SetPadContext(VEK_PAD_MENU);
         DrawMenuFrame(menu);
         // A window-close request left in the shared event by the play state
         // or the editor ends the program without asking.
@@ -154,7 +157,7 @@ static int RunModal(VekMenu& menu, TTF_Font* headerFont, TTF_Font* optionFont, b
 static void ToggleFullScreen()
 {
     const bool wanted = !fullScreen;
-    SDL_Surface* changed = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, wanted ? SDL_FULLSCREEN : 0);
+    SDL_Surface* changed = VEK_SetDisplayMode(wanted);
     if (changed)
     {
         screen = changed;
@@ -162,7 +165,7 @@ static void ToggleFullScreen()
         return;
     }
     // A failed switch may already have dropped the old display surface.
-    SDL_Surface* restored = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, fullScreen ? SDL_FULLSCREEN : 0);
+    SDL_Surface* restored = VEK_SetDisplayMode(fullScreen);
     if (restored)
         screen = restored;
 }

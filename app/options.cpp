@@ -7,7 +7,7 @@ static Options programOptions;
 const Options& ProgramOptions() { return programOptions; }
 void SetProgramOptions(const Options& options) { programOptions = options; }
 
-static bool ReadScale(const std::string& value, Options& options)
+bool ReadScale(const std::string& value, Options& options)
 {
     if (value == "auto")
     {
@@ -16,7 +16,7 @@ static bool ReadScale(const std::string& value, Options& options)
     }
     char* end = nullptr;
     const long n = std::strtol(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || n < 1 || n > 6)
+    if (value.empty() || *end != '\0' || n < 1 || n > MAX_SCALE)
         return false;
     options.scale = static_cast<int>(n);
     return true;
@@ -65,5 +65,13 @@ std::string UsageText()
            "  --version       show the version and exit\n"
            "  --record FILE   write the replay of each game to FILE\n"
            "  --watch FILE    play the replay in FILE in the window, then exit\n"
-           "  --scale N|auto  enlarge the window N times (1 to 6)\n";
+           "  --scale N|auto  enlarge the window N times (1 to 6), or as far as the\n"
+           "                  desktop allows; remembered in \"settings\"\n"
+           "\n"
+           "Game pad (when one is attached):\n"
+           "  d-pad, left stick    arrow keys\n"
+           "  first face button    Up (jump) in play, Return in menus\n"
+           "  Start (button 7)     P (pause) in play and the editor, Return in menus\n"
+           "  buttons 1, 2, 3      Insert, Delete, Home in the editor\n"
+           "  left, right shoulder Page Down, Page Up in the editor\n";
 }

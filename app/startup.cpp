@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -6,11 +7,14 @@
 #include "app/hiscore.h"
 #include "app/menu_states.h"
 #include "app/options.h"
+#include "app/settings.h"
 #include "app/state_stack.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
+#include "toolkit/vek_display.h"
+#include "toolkit/vek_pad.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
 #include "world/constants.h"
@@ -33,6 +37,7 @@ int SDL_main(int argc, char* argv[])
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
+    SettleScale(options);
     SetProgramOptions(options);
 
     frameTimer.Start();
@@ -55,13 +60,35 @@ int SDL_main(int argc, char* argv[])
     return 0;
 }
 
+// The window the options ask for. The desktop's size is what SDL reports
+// before any mode is set.
+static VekDisplaySetup ChooseDisplay(const Options& options)
+{
+    VekDisplaySetup setup;
+    setup.width = SCREEN_WIDTH;
+    setup.height = SCREEN_HEIGHT;
+    setup.bpp = SCREEN_BPP;
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    if (desktop)
+    {
+        setup.desktopWidth = desktop->current_w;
+        setup.desktopHeight = desktop->current_h;
+    }
+    setup.scale = options.scaleAuto
+                      ? VEK_FitScale(setup.desktopWidth, setup.desktopHeight, SCREEN_WIDTH, SCREEN_HEIGHT, MAX_SCALE)
+                      : std::max(options.scale, 1);
+    setup.desktopFullScreen = options.scaleAuto || setup.scale > 1;
+    return setup;
+}
+
 bool init()
 {
     if (SDL_Init(SDL_INIT_EVERYTHING) == -1)
         return false;
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
+    screen = VEK_OpenDisplay(ChooseDisplay(ProgramOptions()));
     if (!screen)
         return false;
+    VEK_OpenPad();
     if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
         return false;
     if (TTF_Init() == -1)
@@ -217,6 +244,8 @@ void clean_up()
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();
+    VEK_ClosePad();
+    VEK_CloseDisplay();
     // SDL_Quit takes the audio device down with everything else.
     SDL_Quit();
 }

@@ -7,6 +7,7 @@
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "toolkit/vek_clock.h"
+#include "toolkit/vek_pad.h"
 #include "world/constants.h"
 
 EditorSession::EditorSession() : mode(ELEM_TERRAIN), tileIndex(0), guyKind(GUY_BURGER)
@@ -142,7 +143,7 @@ void EditorFrame(EditorSession& s)
 {
     HandleOneEvent();
 
-    const Uint8* keys = SDL_GetKeyState(NULL);
+    const Uint8* keys = VEK_HeldKeys();
     HandleHeldKeys(s, keys);
 
     // Insert clears the cell in the current mode's list before it places,

@@ -4,7 +4,9 @@
 #include "editor/editor.h"
 #include "play/draw.h"
 #include "play/level_file.h"
+#include "toolkit/vek_display.h"
 #include "toolkit/vek_menu.h"
+#include "toolkit/vek_pad.h"
 #include "world/constants.h"
 
 void PreEdit()
@@ -27,11 +29,12 @@ void EditorState()
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     while (IsTopState(EditorState))
     {
+        VEK_SetPadContext(VEK_PAD_EDITOR);
         EditorFrame(session);
         DrawGame();
         DrawEditor(session.cursor, session.mode, session.tileIndex, session.guyKind);
         if (screen)
-            SDL_Flip(screen);
+            VEK_Present(screen);
         CapFrameRate();
     }
 }

@@ -6,6 +6,8 @@
 #include "enemies/guy.h"
 #include "play/draw.h"
 #include "play/level_file.h"
+#include "toolkit/vek_display.h"
+#include "toolkit/vek_pad.h"
 #include "world/constants.h"
 
 // Horizontal control and friction act on every third frame.
@@ -74,7 +76,7 @@ static void TakeEvent()
 
 static void ReadHeldKeys()
 {
-    Uint8* keys = SDL_GetKeyState(NULL);
+    const Uint8* keys = VEK_HeldKeys();
     bool controlFrame = frameCount % CONTROL_EVERY == 0;
     if (keys[SDLK_LEFT] && controlFrame)
         rat.Left();
@@ -239,13 +241,14 @@ void PlayState()
 {
     while (IsTopState(PlayState))
     {
+        VEK_SetPadContext(VEK_PAD_PLAY);
         if (!PlayFrame())
             return;
         if (frameCount % DRAW_EVERY == 0)
         {
             DrawGame();
             DrawHUD();
-            SDL_Flip(screen);
+            VEK_Present(screen);
         }
         CapFrameRate();
     }
@@ -260,9 +263,10 @@ void RespawnFrame()
 
 void RespawnState()
 {
+    VEK_SetPadContext(VEK_PAD_PLAY);
     RespawnFrame();
     DrawGame();
     DrawHUDLives();
-    SDL_Flip(screen);
+    VEK_Present(screen);
     CapFrameRate();
 }

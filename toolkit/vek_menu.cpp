@@ -1,6 +1,8 @@
 #include "toolkit/vek_menu.h"
 #include <algorithm>
 #include "toolkit/vek_clock.h"
+#include "toolkit/vek_display.h"
+#include "toolkit/vek_pad.h"
 #include "toolkit/vek_surface.h"
 
 static const int BOX_PIECE_SIZE = 30;
@@ -113,7 +115,7 @@ void VekMenu::ShowCentred(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* o
         VEK_BlitSurface(text, nullptr, screen, (screen->w - text->w) / 2, (screen->h - text->h) / 2);
         SDL_FreeSurface(text);
     }
-    SDL_Flip(screen);
+    VEK_Present(screen);
 }
 
 void VekMenu::ShowBoxed(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont, SDL_Surface* boxImage)
@@ -133,7 +135,7 @@ void VekMenu::ShowBoxed(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* opt
         VEK_BlitSurface(text, nullptr, screen, (screen->w - text->w) / 2, (screen->h - text->h) / 2);
         SDL_FreeSurface(text);
     }
-    SDL_Flip(screen);
+    VEK_Present(screen);
 }
 
 int VekMenu::AcceptChoice(SDL_Event& event)
@@ -163,6 +165,7 @@ int VekMenu::GetChoice(SDL_Event& event, SDL_Surface* screen, TTF_Font* headerFo
     int result;
     do
     {
+        VEK_SetPadContext(VEK_PAD_MENU);
         result = AcceptChoice(event);
         ShowCentred(screen, headerFont, optionFont);
         VEK_Delay(CHOICE_POLL_MS);
