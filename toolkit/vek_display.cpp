@@ -67,22 +67,47 @@ SDL_Surface* VEK_SetDisplayMode(bool fullScreen)
     return picture;
 }
 
-template <typename Pixel>
+// One source row written factor times across; Factor, when not 0, makes
+// the repeat a constant the compiler can unroll for the common factors.
+template <typename Pixel, int Factor>
+static void ExpandRow(const Pixel* from, Pixel* to, int width, int factor)
+{
+    const int repeat = Factor ? Factor : factor;
+    for (int column = 0; column < width; ++column)
+    {
+        const Pixel p = from[column];
+        for (int copy = 0; copy < repeat; ++copy)
+            to[copy] = p;
+        to += repeat;
+    }
+}
+
+template <typename Pixel, int Factor>
 static void ScaleRows(SDL_Surface* source, SDL_Surface* destination, int factor, int x, int y)
 {
-    const int rowBytes = source->w * factor * static_cast<int>(sizeof(Pixel));
+    const size_t rowBytes = static_cast<size_t>(source->w) * factor * sizeof(Pixel);
     for (int row = 0; row < source->h; ++row)
     {
         const Pixel* from = reinterpret_cast<const Pixel*>(static_cast<Uint8*>(source->pixels) + row * source->pitch);
         Uint8* first = static_cast<Uint8*>(destination->pixels) + (y + row * factor) * destination->pitch +
                        x * static_cast<int>(sizeof(Pixel));
-        Pixel* to = reinterpret_cast<Pixel*>(first);
-        for (int column = 0; column < source->w; ++column)
-            for (int copy = 0; copy < factor; ++copy)
-                *to++ = from[column];
+        ExpandRow<Pixel, Factor>(from, reinterpret_cast<Pixel*>(first), source->w, factor);
         // The other rows of the band are the first one again.
         for (int copy = 1; copy < factor; ++copy)
             std::memcpy(first + copy * destination->pitch, first, rowBytes);
+    }
+}
+
+template <typename Pixel>
+static void ScaleAny(SDL_Surface* source, SDL_Surface* destination, int factor, int x, int y)
+{
+    switch (factor)
+    {
+    case 1: ScaleRows<Pixel, 1>(source, destination, factor, x, y); break;
+    case 2: ScaleRows<Pixel, 2>(source, destination, factor, x, y); break;
+    case 3: ScaleRows<Pixel, 3>(source, destination, factor, x, y); break;
+    case 4: ScaleRows<Pixel, 4>(source, destination, factor, x, y); break;
+    default: ScaleRows<Pixel, 0>(source, destination, factor, x, y); break;
     }
 }
 
@@ -103,10 +128,10 @@ void VEK_ScaleNearest(SDL_Surface* source, SDL_Surface* destination, int factor,
     }
     switch (source->format->BytesPerPixel)
     {
-    case 1: ScaleRows<Uint8>(source, destination, factor, x, y); break;
-    case 2: ScaleRows<Uint16>(source, destination, factor, x, y); break;
-    case 3: ScaleRows<Pixel24>(source, destination, factor, x, y); break;
-    default: ScaleRows<Uint32>(source, destination, factor, x, y); break;
+    case 1: ScaleAny<Uint8>(source, destination, factor, x, y); break;
+    case 2: ScaleAny<Uint16>(source, destination, factor, x, y); break;
+    case 3: ScaleAny<Pixel24>(source, destination, factor, x, y); break;
+    default: ScaleAny<Uint32>(source, destination, factor, x, y); break;
     }
     if (SDL_MUSTLOCK(destination))
         SDL_UnlockSurface(destination);
