@@ -183,6 +183,9 @@ bool VEK_OpenPad()
     // Only a pad found in the list once can be missed from it later.
     padWatched = ReadDeviceList(devices) && VEK_PadListed(devices, padName);
     lastPresenceCheck = SDL_GetTicks();
+    // Whatever start-up set aside, the pad's own events must reach the filter.
+    for (Uint8 type : {SDL_JOYAXISMOTION, SDL_JOYHATMOTION, SDL_JOYBUTTONDOWN, SDL_JOYBUTTONUP})
+        SDL_EventState(type, SDL_ENABLE);
     chainedFilter = SDL_GetEventFilter();
     SDL_SetEventFilter(FilterPadEvents);
     SDL_JoystickEventState(SDL_ENABLE);
