@@ -68,10 +68,10 @@ std::string UsageText()
            "  --scale N|auto  enlarge the window N times (1 to 6), or as far as the\n"
            "                  desktop allows; remembered in \"settings\"\n"
            "\n"
-           "Game pad (when one is attached):\n"
+           "Game pad (when one is attached; buttons as the pad numbers them):\n"
            "  d-pad, left stick    arrow keys\n"
-           "  first face button    Up (jump) in play, Return in menus\n"
-           "  Start (button 7)     P (pause) in play and the editor, Return in menus\n"
+           "  button 0 (A)         Up (jump) in play, Return in menus\n"
+           "  button 7 (Start)     P (pause) in play and the editor, Return in menus\n"
            "  buttons 1, 2, 3      Insert, Delete, Home in the editor\n"
-           "  left, right shoulder Page Down, Page Up in the editor\n";
+           "  buttons 4, 5 (L, R)  Page Down, Page Up in the editor\n";
 }
