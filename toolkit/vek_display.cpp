@@ -1,4 +1,5 @@
 #include "toolkit/vek_display.h"
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -44,16 +45,18 @@ SDL_Surface* VEK_SetDisplayMode(bool fullScreen)
     int scale = current.scale;
     if (fullScreen && current.desktopFullScreen && current.desktopWidth > 0 && current.desktopHeight > 0)
     {
-        width = current.desktopWidth;
-        height = current.desktopHeight;
-        scale = VEK_FitScale(width, height, current.width, current.height, INT_MAX);
+        // A desktop smaller than the picture still gets all of it.
+        width = std::max(current.desktopWidth, current.width);
+        height = std::max(current.desktopHeight, current.height);
+        scale = INT_MAX;
     }
     SDL_Surface* display = SDL_SetVideoMode(width, height, current.bpp, flags);
-    if (!display)
+    // Whatever size the mode came out at, the picture must fit inside it.
+    if (!display || display->w < current.width || display->h < current.height)
         return nullptr;
-    presentScale = scale;
-    presentX = (display->w - current.width * scale) / 2;
-    presentY = (display->h - current.height * scale) / 2;
+    presentScale = VEK_FitScale(display->w, display->h, current.width, current.height, scale);
+    presentX = (display->w - current.width * presentScale) / 2;
+    presentY = (display->h - current.height * presentScale) / 2;
     // The border around a centred picture is painted once per mode.
     SDL_FillRect(display, nullptr, SDL_MapRGB(display->format, 0, 0, 0));
     SDL_Flip(display);
