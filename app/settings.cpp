@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include "editor/editor.h"
+#include "toolkit/safe_file.h"
 
 static const char* const SCALE_KEY = "scale";
 

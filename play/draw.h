@@ -2,11 +2,14 @@
 // Drawing of the world and the heads-up display onto the screen. Nothing
 // here flips the screen.
 
+#include <SDL.h>
+
 void DrawGame();
-void DrawHUD();
+// The HUD for a frame whose level clock read levelClockMs.
+void DrawHUD(Uint32 levelClockMs);
 void DrawHUDScore();
 void DrawHUDLives();
-void DrawHUDTime();
+void DrawHUDTime(Uint32 levelClockMs);
 
 // Where the background's first copy starts, for a camera at cameraX and a
 // picture width wide.
