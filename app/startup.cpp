@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
+#include "app/video_start.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
@@ -19,6 +20,7 @@
 #include "play/replay_run.h"
 #include "toolkit/vek_display.h"
 #include "toolkit/vek_pad.h"
+#include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
 #include "world/constants.h"
@@ -63,6 +65,8 @@ int SDL_main(int argc, char* argv[])
     if (!ProgramOptions().watch.empty())
         return WatchReplay(ProgramOptions().watch);
 
+    // Before SDL starts, so that SDL leaves these signals to us.
+    VEK_CatchTerminationSignals();
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
         return 1;
@@ -99,6 +103,20 @@ static VekDisplaySetup ChooseDisplay(const Options& options)
     return setup;
 }
 
+void IgnoreUnreadEvents()
+{
+    // No state reads these; left queued, each would cost a frame of the
+    // one-event-per-frame rule before a key or a close request is seen.
+    // Joystick events stay: pad support reads them.
+    const Uint8 unread[] = {SDL_ACTIVEEVENT,     SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
+                            SDL_VIDEORESIZE,     SDL_VIDEOEXPOSE, SDL_SYSWMEVENT};
+    // Each change of state also empties SDL's whole queue, so only changes
+    // are made: a second call keeps the events already queued.
+    for (Uint8 type : unread)
+        if (SDL_EventState(type, SDL_QUERY) != SDL_IGNORE)
+            SDL_EventState(type, SDL_IGNORE);
+}
+
 // --watch FILE: the replay drawn in the window at the game's pace, then
 // back to the shell. The high score is left alone.
 static int WatchReplay(const std::string& fileName)
@@ -126,8 +144,12 @@ static int WatchReplay(const std::string& fileName)
 
 bool init(bool withAudio)
 {
-    if (SDL_Init(withAudio ? SDL_INIT_EVERYTHING : SDL_INIT_VIDEO) == -1)
+    if (!StartVideo())
+        return SubsystemFailed("cannot open the display");
+    // The rest, as one SDL_Init(SDL_INIT_EVERYTHING) would.
+    if (withAudio && SDL_InitSubSystem(SDL_INIT_EVERYTHING) == -1)
         return SubsystemFailed("cannot start SDL");
+    IgnoreUnreadEvents();
     screen = VEK_OpenDisplay(ChooseDisplay(ProgramOptions()));
     if (!screen)
         return SubsystemFailed("cannot open the window");
@@ -308,6 +330,7 @@ void clean_up()
 {
     EndGameRecording();
     FinishRecordingWrites();
+    ClearWorld();
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();

@@ -3,6 +3,7 @@
 #include "toolkit/vek_clock.h"
 #include "toolkit/vek_display.h"
 #include "toolkit/vek_pad.h"
+#include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 
 static const int BOX_PIECE_SIZE = 30;
@@ -169,6 +170,6 @@ int VekMenu::GetChoice(SDL_Event& event, SDL_Surface* screen, TTF_Font* headerFo
         result = AcceptChoice(event);
         ShowCentred(screen, headerFont, optionFont);
         VEK_Delay(CHOICE_POLL_MS);
-    } while (result == -1);
+    } while (result == -1 && !VEK_TerminationRequested());
     return result;
 }
