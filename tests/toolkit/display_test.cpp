@@ -22,7 +22,7 @@ int WrongPixels(SDL_Surface* display, SDL_Surface* picture, int factor, int left
         {
             const int px = (x - left) / factor, py = (y - top) / factor;
             const bool inside = x >= left && y >= top && px < picture->w && py < picture->h;
-            wrong += Pixel(display, x, y) != (inside ? Pixel(picture, px, py) : BLACK);
+            wrong += PixelRGB(display, x, y) != (inside ? PixelRGB(picture, px, py) : BLACK);
         }
     return wrong;
 }
