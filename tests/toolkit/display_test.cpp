@@ -89,11 +89,4 @@ TEST_F(DisplayTest, ScaledFullScreenCentresTheLargestFitOnBlackAtTheDesktopSize)
     EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
 }
 
-TEST(DisplayFit, LargestWholeScaleThatFits)
-{
-    struct Case { int w, h, expected; };
-    const Case table[] = {{1920, 1080, 2}, {1920, 1440, 3}, {1919, 1440, 2}, {800, 600, 1}, {320, 200, 1}, {9999, 9999, 6}};
-    for (const Case& c : table)
-        EXPECT_EQ(c.expected, VEK_FitScale(c.w, c.h, 640, 480, 6)) << c.w << "x" << c.h;
-}
 } // namespace
