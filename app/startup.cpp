@@ -7,10 +7,12 @@
 #include "app/menu_states.h"
 #include "app/options.h"
 #include "app/state_stack.h"
+#include "play/draw.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
+#include "toolkit/vek_clips.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
 #include "world/constants.h"
@@ -55,9 +57,19 @@ int SDL_main(int argc, char* argv[])
     return 0;
 }
 
+// Only what the game uses: no timer subsystem, since nothing sets an SDL
+// timer (SDL_GetTicks and SDL_Delay work without it) and its thread would
+// wake the machine about a thousand times a second for nothing.
+static Uint32 SubsystemsWanted()
+{
+    Uint32 flags = SDL_INIT_VIDEO | SDL_INIT_AUDIO;
+    // Game pads: add SDL_INIT_JOYSTICK here when a pad is wanted.
+    return flags;
+}
+
 bool init()
 {
-    if (SDL_Init(SDL_INIT_EVERYTHING) == -1)
+    if (SDL_Init(SubsystemsWanted()) == -1)
         return false;
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
@@ -142,6 +154,17 @@ void SetClips()
     CutGrid(scientistClips, 15, 15, SCIENTIST_WIDTH, SCIENTIST_HEIGHT);
     CutGrid(projectileClips, 2, 2, 30, 30);
     CutGrid(ratClips, 9, 9, RAT_WIDTH, RAT_HEIGHT);
+
+    // Every clip drawn in play gets a surface of its own (same pixels).
+    VEK_ForgetAllClips();
+    VEK_CutClips(terrain_ts, terrainClips);
+    VEK_CutClips(water_ts, waterClips);
+    VEK_CutClips(cheese_ss, cheeseClips);
+    VEK_CutClips(burger_ss, burgerClips);
+    VEK_CutClips(eel_ss, eelClips);
+    VEK_CutClips(scientist_ss, scientistClips);
+    VEK_CutClips(projectile_ss, projectileClips);
+    VEK_CutClips(rat_ss, ratClips);
 }
 
 // The class statics only borrow the assets, so they are handed out again
@@ -181,6 +204,8 @@ template <typename T> static void Release(T*& asset, void (*free)(T*))
 
 void FreeAssets()
 {
+    VEK_ForgetAllClips();
+    ReleaseDrawCaches();
     Release(menuBox, SDL_FreeSurface);
     Release(menu_bg, SDL_FreeSurface);
     Release(cursor_ss, SDL_FreeSurface);

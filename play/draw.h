@@ -7,6 +7,8 @@ void DrawHUD();
 void DrawHUDScore();
 void DrawHUDLives();
 void DrawHUDTime();
+// Frees the HUD's rendered texts, before the fonts they came from go.
+void ReleaseDrawCaches();
 
 // Where the background's first copy starts, for a camera at cameraX and a
 // picture width wide.

@@ -5,6 +5,7 @@
 #include "enemies/eel.h"
 #include "enemies/scientist.h"
 #include "world/constants.h"
+#include "world/tile_grid.h"
 #include "world/tiles.h"
 
 // Eels dive to here, 200 pixels below the bottom of the level, and turn.
@@ -32,6 +33,7 @@ void ClearWorld()
     DeleteAll(tile);
     DeleteAll(guy);
     DeleteAll(cheese);
+    TilesEdited();
 }
 
 static bool PositionUsable(long long x, long long y)
@@ -141,9 +143,8 @@ static bool IsTag(const std::string& line)
     return false;
 }
 
-void LoadLevel(std::string fileName)
+static void ReadLevel(const std::string& fileName)
 {
-    ClearWorld();
     std::ifstream in(fileName);
     if (!in)
         return;
@@ -155,4 +156,12 @@ void LoadLevel(std::string fileName)
         if (!ReadRecord(in, line))
             break;
     }
+}
+
+void LoadLevel(std::string fileName)
+{
+    ClearWorld();
+    ReadLevel(fileName);
+    // The tiles by cell, ready before the first frame of play.
+    CheckedGridOf(tile);
 }

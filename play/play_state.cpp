@@ -7,6 +7,7 @@
 #include "play/draw.h"
 #include "play/level_file.h"
 #include "world/constants.h"
+#include "world/tile_grid.h"
 
 // Horizontal control and friction act on every third frame.
 static const Uint32 CONTROL_EVERY = 3;
@@ -131,7 +132,8 @@ static bool Touched(const std::vector<CollData>& data, int box)
 // read the overlaps found before any push: only a landing finds them anew.
 static void RatAgainstTile(Tile* t)
 {
-    std::vector<CollData> data;
+    // Refilled by every test: kept between calls so that no tile allocates.
+    static std::vector<CollData> data;
     if (!rat.HasCollided(t->GetCollisionBoxes(), &data, nullptr))
         return;
     if (Touched(data, RAT_BOX_LEFT) && t->RightIsImp() && rat.GetXVel() < 0)
@@ -210,8 +212,8 @@ bool PlayFrame()
     CollectCheese();
     for (Guy* g : guy)
         g->HandleRat(rat);
-    for (Tile* t : tile)
-        RatAgainstTile(t);
+    CheckedGridOf(tile);
+    ForEachTileNear(tile, rat, RatAgainstTile);
     for (Guy* g : guy)
         g->HandleTiles(tile);
     for (Guy* g : guy)
