@@ -8,17 +8,23 @@
 # Everything printed also goes to bench/results/frames.txt.
 #   --runs N     timed runs of each level (5)
 #   --no-count   skip the callgrind counts
+#   --pictures DIR  instead, draw the game's screens headless into DIR: a
+#                hash of every drawn play frame of the three levels
+#                (hashes.txt) and pictures of menus, dialogs, play and
+#                editor; two builds draw the same when hashes.txt matches.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${SUMPRUN_BUILD_DIR:-$repo/build}
 runs=5
 count=1
+pictures=
 while [[ $# -gt 0 ]]; do
     case "$1" in
         --runs) runs=$2; shift 2 ;;
         --no-count) count=0; shift ;;
-        *) echo "usage: $0 [--runs N] [--no-count]" >&2; exit 2 ;;
+        --pictures) pictures=$(mkdir -p "$2" && cd "$2" && pwd); shift 2 ;;
+        *) echo "usage: $0 [--runs N] [--no-count] [--pictures DIR]" >&2; exit 2 ;;
     esac
 done
 
@@ -33,13 +39,19 @@ cp "$build/levels/levelmap1" "$build/levels/levelmap2" "$work/"
 cp -r "$repo/levels/replays" "$work/replays"
 bench="$build/bench/sumprun-bench"
 
+if [[ -n "$pictures" ]]; then
+    (cd "$work" && "$bench" --pictures "$pictures" --dense-frames 600)
+    exit
+fi
+
 results="$repo/bench/results"
 mkdir -p "$results"
 out="$results/frames.txt"
 {
     echo "# sumprun-bench, $(date -u '+%Y-%m-%d %H:%M UTC'), $(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)"
     echo "# $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"
-    echo "# Times per frame in microseconds; drawn_frame is logic plus drawing of a frame that is drawn."
+    echo "# Times per frame in microseconds (wall clock, then CPU time of the thread); drawn_frame is"
+    echo "# logic plus drawing of a frame that is drawn. Shares are of the 20 ms frame budget."
     (cd "$work" && "$bench" --runs "$runs")
 } | tee "$out"
 

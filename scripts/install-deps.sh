@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages that building and playing the
-# game need; with --tests also those that the test suite needs. Only the
+# game need; with --tests also those that the test suite needs, with --bench
+# those and valgrind for the benchmark's instruction counts. Only the
 # packages that are missing are installed, and the package lists are only
 # refreshed when something is missing.
 set -euo pipefail
@@ -19,10 +20,16 @@ test_packages=(
   clang libclang-rt-14-dev
 )
 
+bench_packages=(
+  # instruction counts per frame in scripts/bench.sh
+  valgrind
+)
+
 case "${1:-}" in
   --tests) packages+=("${test_packages[@]}") ;;
+  --bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
   "") ;;
-  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--tests|--bench]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,5 +1,6 @@
 #include "world/tile_grid.h"
 #include <algorithm>
+#include <deque>
 #include "world/constants.h"
 
 // The grid spans the tiles' extent but never more than the level and a
@@ -53,9 +54,10 @@ bool fullScanForTests = false;
 bool editedSinceBuild = true;
 TileGrid theGrid;
 // Scratch lists of the walks, reused so that no frame allocates; one pair
-// per walk in progress.
-std::vector<std::vector<int>> candidateLists;
-std::vector<std::vector<SDL_Rect>> boxLists;
+// per walk in progress (a deque, so that starting another walk inside a
+// visit never moves the lists of the walk around it).
+std::deque<std::vector<int>> candidateLists;
+std::deque<std::vector<SDL_Rect>> boxLists;
 size_t walksInProgress = 0;
 } // namespace
 
