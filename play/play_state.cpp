@@ -212,7 +212,7 @@ bool PlayFrame()
     CollectCheese();
     for (Guy* g : guy)
         g->HandleRat(rat);
-    CheckedGridOf(tile);
+    CheckedGridOf(tile); // once a frame, against the whole list
     ForEachTileNear(tile, rat, RatAgainstTile);
     for (Guy* g : guy)
         g->HandleTiles(tile);
