@@ -1,6 +1,7 @@
 #include "app/options.h"
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 static Options programOptions;
 
@@ -61,9 +62,48 @@ bool ParseOptions(int argc, char* argv[], Options& options, std::string& error)
 std::string UsageText()
 {
     return "Usage: sumprun [OPTION]...\n"
+           "Sump Run Level: a rat runs through a sewer level; build your own in the editor.\n"
+           "\n"
+           "Options:\n"
            "  --help          show this help and exit\n"
            "  --version       show the version and exit\n"
            "  --record FILE   write the replay of each game to FILE\n"
            "  --watch FILE    play the replay in FILE in the window, then exit\n"
-           "  --scale N|auto  enlarge the window N times (1 to 6)\n";
+           "  --scale N|auto  enlarge the window N times (1 to 6)\n"
+           "\n"
+           "Keys:\n"
+           "  menus    Up, Down choose; Return confirms\n"
+           "  play     Left, Right run; Up jumps (hold it to jump higher); P or Escape pauses\n"
+           "  editor   arrows move the cursor; Insert places; Delete removes;\n"
+           "           Home cycles the mode (terrain, water, cheese, enemies);\n"
+           "           Page Up, Page Down cycle the tile or the enemy; P or Escape leaves\n"
+           "\n"
+           "Files:\n"
+           "  Started in a folder that holds its pictures (menubox.bmp and the rest), the\n"
+           "  game runs there. Started anywhere else, it runs in $XDG_DATA_HOME/sumprun\n"
+           "  (~/.local/share/sumprun), made on the first start, where the installed\n"
+           "  pictures, sounds, fonts and shipped levels are links. In that folder:\n"
+           "  levelmap0             your own level, written by the editor\n"
+           "  levelmap1, levelmap2  the shipped levels\n"
+           "  hiscore               the high score\n";
 }
+
+static void MakeAbsolute(std::string& path)
+{
+    std::error_code ec;
+    if (!path.empty())
+    {
+        const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+        if (!ec)
+            path = absolute.string();
+    }
+}
+
+Options WithAbsolutePaths(Options options)
+{
+    MakeAbsolute(options.record);
+    MakeAbsolute(options.watch);
+    return options;
+}
+
+std::string VersionText() { return std::string("sumprun (Sump Run Level) ") + SUMPRUN_VERSION + "\n"; }

@@ -17,8 +17,16 @@ struct Options
 // option is unknown or its value is missing or out of range.
 bool ParseOptions(int argc, char* argv[], Options& options, std::string& error);
 
-// The usage text printed by --help (and, on stderr, after a bad option).
+// The usage text printed by --help (and, on stderr, after a bad option):
+// the options, the keys and where the game keeps its files.
 std::string UsageText();
+
+// The options with their file names made absolute, so that they still name
+// the same files after the game moves into its data folder.
+Options WithAbsolutePaths(Options options);
+
+// The line printed by --version.
+std::string VersionText();
 
 // The options the program was started with; defaults when it parsed none.
 const Options& ProgramOptions();

@@ -6,6 +6,7 @@
 #include "app/hiscore.h"
 #include "app/menu_states.h"
 #include "app/options.h"
+#include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "play/draw.h"
 #include "enemies/burger.h"
@@ -35,7 +36,14 @@ int SDL_main(int argc, char* argv[])
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
-    SetProgramOptions(options);
+    if (options.version)
+    {
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    }
+    SetProgramOptions(WithAbsolutePaths(options));
+    if (!PrepareToStart())
+        return 1;
 
     frameTimer.Start();
     const time_t now = time(NULL);
@@ -70,14 +78,14 @@ static Uint32 SubsystemsWanted()
 bool init()
 {
     if (SDL_Init(SubsystemsWanted()) == -1)
-        return false;
+        return SubsystemFailed("cannot start SDL");
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
-        return false;
+        return SubsystemFailed("cannot open the 640x480 window");
     if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
-        return false;
+        return SubsystemFailed("cannot open the audio device");
     if (TTF_Init() == -1)
-        return false;
+        return SubsystemFailed("cannot start the font library");
     SDL_WM_SetCaption(WINDOW_CAPTION, NULL);
     SDL_ShowCursor(SDL_DISABLE);
     return true;
@@ -105,8 +113,13 @@ bool load_files()
     scientist_ss = VEK_LoadImage("sumprun_ss_scientist.png");
     projectile_ss = VEK_LoadImage("sumprun_ss_pondweed.png");
     rat_ss = VEK_LoadImage("sumprun_ss_rat.png");
-    if (!menuBox || !menu_bg || !projectile_ss)
-        return false;
+    // Only these stop the start; the name of the first missing one is told.
+    if (!menuBox)
+        return AssetFailed("menubox.bmp");
+    if (!menu_bg)
+        return AssetFailed("gen_bg_4gobs1.png");
+    if (!projectile_ss)
+        return AssetFailed("sumprun_ss_pondweed.png");
 
     music1 = Mix_LoadMUS("SRSong1.ogg");
     music2 = Mix_LoadMUS("SRSong2.ogg");
@@ -116,13 +129,19 @@ bool load_files()
     burger_die_se = LoadEffect("burger_die_se.ogg");
     sci_drink_se = LoadEffect("sci_drink_se.ogg");
     sci_throw_se = LoadEffect("sci_throw_se.ogg");
-    if (!music1 || !music2 || !rat_jump_se)
-        return false;
+    if (!music1)
+        return AssetFailed("SRSong1.ogg");
+    if (!music2)
+        return AssetFailed("SRSong2.ogg");
+    if (!rat_jump_se)
+        return AssetFailed("rat_jump_se.ogg");
 
     font1 = TTF_OpenFont("impact.ttf", 50);
     font2 = TTF_OpenFont("verdana.ttf", 25);
-    if (!font1 || !font2)
-        return false;
+    if (!font1)
+        return AssetFailed("impact.ttf");
+    if (!font2)
+        return AssetFailed("verdana.ttf");
 
     hiScore = ReadHiScore();
     return true;

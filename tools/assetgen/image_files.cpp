@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -16,7 +17,11 @@ struct FileCloser {
 
 }  // namespace
 
-void WritePng(const std::string& path, const RgbImage& image) {
+namespace {
+
+// Writes one PNG of 8-bit channels; row(y, bytes) fills the bytes of row y.
+template <typename FillRow>
+void WritePngRows(const std::string& path, int width, int height, int colourType, int channels, FillRow row) {
     std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
     if (!file) throw std::runtime_error("cannot create " + path);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -26,26 +31,41 @@ void WritePng(const std::string& path, const RgbImage& image) {
         png_destroy_write_struct(&png, nullptr);
         throw std::runtime_error("libpng: no info struct");
     }
-    std::vector<png_byte> row(static_cast<size_t>(image.width) * 3);
+    std::vector<png_byte> bytes(static_cast<size_t>(width) * channels);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         throw std::runtime_error("libpng failed writing " + path);
     }
     png_init_io(png, file.get());
-    png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, width, height, 8, colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    for (int y = 0; y < image.height; ++y) {
+    for (int y = 0; y < height; ++y) {
+        row(y, bytes.data());
+        png_write_row(png, bytes.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+}
+
+}  // namespace
+
+void WritePng(const std::string& path, const RgbImage& image) {
+    WritePngRows(path, image.width, image.height, PNG_COLOR_TYPE_RGB, 3, [&](int y, png_byte* row) {
         for (int x = 0; x < image.width; ++x) {
             Rgb c = image.At(x, y);
             row[3 * x] = c.r;
             row[3 * x + 1] = c.g;
             row[3 * x + 2] = c.b;
         }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
+    });
+}
+
+void WritePngRgba(const std::string& path, const RgbaImage& image) {
+    const size_t rowBytes = static_cast<size_t>(image.width) * 4;
+    WritePngRows(path, image.width, image.height, PNG_COLOR_TYPE_RGBA, 4, [&](int y, png_byte* row) {
+        std::copy_n(image.rgba.begin() + static_cast<std::ptrdiff_t>(rowBytes * y), rowBytes, row);
+    });
 }
 
 namespace {

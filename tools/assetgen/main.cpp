@@ -1,6 +1,8 @@
 // sumprun-assetgen <assets-source-dir> <output-dir>
 // Draws every picture, synthesises the music and effects and copies the
 // fonts the game loads, all into one folder, the same bytes on every run.
+// sumprun-assetgen --icons <assets-source-dir> <output-dir>
+// Draws the program's icon at every size into an icon theme folder.
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "effects.h"
+#include "icon.h"
 #include "image_files.h"
 #include "ogg_writer.h"
 #include "pictures.h"
@@ -116,12 +119,17 @@ void CopyFonts(const fs::path& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <assets-source-dir> <output-dir>\n", argv[0]);
+    const bool icons = argc == 4 && std::string(argv[1]) == "--icons";
+    if (argc != 3 && !icons) {
+        std::fprintf(stderr, "usage: %s [--icons] <assets-source-dir> <output-dir>\n", argv[0]);
         return 2;
     }
     try {
-        fs::path src = argv[1], out = argv[2];
+        fs::path src = argv[argc - 2], out = argv[argc - 1];
+        if (icons) {
+            WriteIcons(Palette::Load((src / "palette.txt").string()), out.string(), "sumprun");
+            return 0;
+        }
         fs::create_directories(out);
         Palette pal = Palette::Load((src / "palette.txt").string());
         MakePictures(pal, out);
