@@ -9,7 +9,9 @@ struct CutSheet
     std::vector<SDL_Surface*> surfaces;
 };
 
-std::vector<CutSheet> cutSheets;
+// Never destroyed: the surfaces stay reachable until VEK_ForgetAllClips,
+// even while the program's statics are torn down.
+std::vector<CutSheet>& cutSheets = *new std::vector<CutSheet>();
 
 bool SameRect(const SDL_Rect& a, const SDL_Rect& b)
 {
