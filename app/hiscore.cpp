@@ -1,9 +1,10 @@
 #include "app/hiscore.h"
-#include <fstream>
+#include <sstream>
+#include "toolkit/safe_file.h"
 
-int ReadHiScore(const std::string& fileName)
+int ParseHiScore(const std::string& text)
 {
-    std::ifstream in(fileName);
+    std::istringstream in(text);
     int value = 0;
     // A number too large for an int fails too: better no high score than
     // one the file never held.
@@ -12,8 +13,15 @@ int ReadHiScore(const std::string& fileName)
     return value;
 }
 
-void WriteHiScore(int value, const std::string& fileName)
+std::string FormatHiScore(int value) { return std::to_string(value); }
+
+int ReadHiScore(const std::string& fileName)
 {
-    std::ofstream out(fileName, std::ios::out | std::ios::trunc);
-    out << value;
+    std::string text;
+    return ReadRegularFile(fileName, text) ? ParseHiScore(text) : 0;
+}
+
+bool WriteHiScore(int value, const std::string& fileName)
+{
+    return ReplaceFileSafely(fileName, FormatHiScore(value));
 }

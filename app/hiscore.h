@@ -3,8 +3,14 @@
 
 const char* const HISCORE_FILE = "hiscore";
 
-// One int read the way a formatted stream reads it; 0 when the file is
-// missing or does not begin with a number.
+// One int read from the start of text the way a formatted stream reads it;
+// 0 when it does not begin with a number or the number is too large.
+int ParseHiScore(const std::string& text);
+// The number in decimal, nothing else: the whole file as it is written.
+std::string FormatHiScore(int value);
+
+// The high score in the file; 0 when it is missing or is no regular file.
 int ReadHiScore(const std::string& fileName = HISCORE_FILE);
-// Writes the number in decimal, nothing else; failure is not reported.
-void WriteHiScore(int value, const std::string& fileName = HISCORE_FILE);
+// Replaces the file safely (see ReplaceFileSafely), so a crash or a full
+// disk leaves the old value; false when it could not be written.
+bool WriteHiScore(int value, const std::string& fileName = HISCORE_FILE);

@@ -2,13 +2,13 @@
 #include "app/globals.h"
 #include "app/state_stack.h"
 #include "editor/editor.h"
+#include "play/game_recorder.h"
 #include "play/play_state.h"
 #include "toolkit/vek_menu.h"
 #include "toolkit/vek_surface.h"
 #include "world/constants.h"
 
 static const int BOX_PIECE_SIZE = 30;
-static const char* const CONTINUE_TEXT = "Press Enter to Continue";
 
 static void BlitCentred(SDL_Surface* surface)
 {
@@ -85,6 +85,8 @@ enum MainMenuOption
 
 void MenuState()
 {
+    // Back at the menu, any game that was going is over.
+    EndGameRecording();
     VekMenu menu;
     StartMenu(menu, "Sump Run Level");
     menu.AddOption("New Game");
@@ -98,6 +100,7 @@ void MenuState()
         {
         case MAIN_NEW_GAME:
             PushState(PlayState);
+            BeginGameRecording();
             PrePlay();
             break;
         case MAIN_LEVEL_EDITOR:

@@ -13,6 +13,9 @@
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
+#include "play/game_recorder.h"
+#include "play/level_file.h"
+#include "play/replay_run.h"
 #include "toolkit/vek_clips.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
@@ -21,6 +24,8 @@
 #include "world/rat.h"
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
+
+static int WatchReplay(const std::string& fileName);
 
 int SDL_main(int argc, char* argv[])
 {
@@ -49,6 +54,8 @@ int SDL_main(int argc, char* argv[])
     const time_t now = time(NULL);
     srand(static_cast<unsigned>(now));
     SeedGameRandom(static_cast<uint32_t>(now));
+    if (!ProgramOptions().watch.empty())
+        return WatchReplay(ProgramOptions().watch);
 
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
@@ -65,24 +72,51 @@ int SDL_main(int argc, char* argv[])
     return 0;
 }
 
+// --watch FILE: the replay drawn in the window at the game's pace, then
+// back to the shell. The high score is left alone.
+static int WatchReplay(const std::string& fileName)
+{
+    Replay replay;
+    std::string error;
+    if (!LoadReplay(fileName, replay, &error) || !ReplayLevelMatches(replay, &error))
+    {
+        std::fprintf(stderr, "sumprun: %s: %s\n", fileName.c_str(), error.c_str());
+        return 1;
+    }
+    // Both say why they failed.
+    if (!init() || !load_files())
+        return 1;
+    SetClips();
+    SetGuyDefaults();
+    const ReplayOutcome outcome = RunReplay(replay, ReplayMode::Watched);
+    std::printf("outcome: %s\n", FormatOutcome(outcome).c_str());
+    ClearWorld();
+    FreeAssets();
+    TTF_Quit();
+    SDL_Quit();
+    return 0;
+}
+
 // Only what the game uses: no timer subsystem, since nothing sets an SDL
 // timer (SDL_GetTicks and SDL_Delay work without it) and its thread would
 // wake the machine about a thousand times a second for nothing.
-static Uint32 SubsystemsWanted()
+static Uint32 SubsystemsWanted(bool withAudio)
 {
-    Uint32 flags = SDL_INIT_VIDEO | SDL_INIT_AUDIO;
+    Uint32 flags = SDL_INIT_VIDEO;
+    if (withAudio)
+        flags |= SDL_INIT_AUDIO;
     // Game pads: add SDL_INIT_JOYSTICK here when a pad is wanted.
     return flags;
 }
 
-bool init()
+bool init(bool withAudio)
 {
-    if (SDL_Init(SubsystemsWanted()) == -1)
+    if (SDL_Init(SubsystemsWanted(withAudio)) == -1)
         return SubsystemFailed("cannot start SDL");
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
         return SubsystemFailed("cannot open the 640x480 window");
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
+    if (withAudio && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
         return SubsystemFailed("cannot open the audio device");
     if (TTF_Init() == -1)
         return SubsystemFailed("cannot start the font library");
@@ -90,6 +124,8 @@ bool init()
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }
+
+static bool LoadSounds();
 
 static Mix_Chunk* LoadEffect(const char* fileName)
 {
@@ -99,7 +135,7 @@ static Mix_Chunk* LoadEffect(const char* fileName)
     return Mix_LoadWAV_RW(stream, 1);
 }
 
-bool load_files()
+bool load_files(bool withAudio)
 {
     menuBox = VEK_LoadImage("menubox.bmp");
     menu_bg = VEK_LoadImage("gen_bg_4gobs1.png");
@@ -121,6 +157,22 @@ bool load_files()
     if (!projectile_ss)
         return AssetFailed("sumprun_ss_pondweed.png");
 
+    if (withAudio && !LoadSounds())
+        return false;
+
+    font1 = TTF_OpenFont("impact.ttf", 50);
+    font2 = TTF_OpenFont("verdana.ttf", 25);
+    if (!font1)
+        return AssetFailed("impact.ttf");
+    if (!font2)
+        return AssetFailed("verdana.ttf");
+
+    hiScore = ReadHiScore();
+    return true;
+}
+
+static bool LoadSounds()
+{
     music1 = Mix_LoadMUS("SRSong1.ogg");
     music2 = Mix_LoadMUS("SRSong2.ogg");
     rat_jump_se = LoadEffect("rat_jump_se.ogg");
@@ -135,15 +187,6 @@ bool load_files()
         return AssetFailed("SRSong2.ogg");
     if (!rat_jump_se)
         return AssetFailed("rat_jump_se.ogg");
-
-    font1 = TTF_OpenFont("impact.ttf", 50);
-    font2 = TTF_OpenFont("verdana.ttf", 25);
-    if (!font1)
-        return AssetFailed("impact.ttf");
-    if (!font2)
-        return AssetFailed("verdana.ttf");
-
-    hiScore = ReadHiScore();
     return true;
 }
 
@@ -258,6 +301,8 @@ void FreeAssets()
 
 void clean_up()
 {
+    EndGameRecording();
+    FinishRecordingWrites();
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();

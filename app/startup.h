@@ -4,8 +4,10 @@
 // Returns 0 after a normal run, 1 when start-up fails.
 int SDL_main(int argc, char* argv[]);
 
-bool init();
-bool load_files();
+// Without audio (the tools) no sound device is opened and no sound loaded;
+// the game then plays silently.
+bool init(bool withAudio = true);
+bool load_files(bool withAudio = true);
 void SetClips();
 void SetGuyDefaults();
 void clean_up();

@@ -38,7 +38,7 @@ static const int DENSE_SLOT = 7;
 static bool LoadScenarios(const std::string& replayDir, int denseFrames, std::vector<Scenario>& scenarios)
 {
     std::ofstream(LevelFileName(DENSE_SLOT)) << DensestLevelText();
-    scenarios.push_back({"densest", DENSE_SLOT, 1, DensestLevelInput(denseFrames)});
+    scenarios.push_back(MakeScenario("densest", DensestLevelReplay(DENSE_SLOT, denseFrames)));
     for (const char* name : {"rat_adventure", "eel_challenge"})
     {
         Replay replay;
@@ -48,7 +48,7 @@ static bool LoadScenarios(const std::string& replayDir, int denseFrames, std::ve
             std::fprintf(stderr, "sumprun-bench: %s: %s\n", name, error.c_str());
             return false;
         }
-        scenarios.push_back({name, replay.level, replay.seed, ExpandReplay(replay)});
+        scenarios.push_back(MakeScenario(name, replay));
     }
     return true;
 }
@@ -98,12 +98,11 @@ static void Add(Series& series, const Stamp& from, const Stamp& to)
 
 static void TimeRun(const Scenario& s, Samples* samples)
 {
-    FrameDriver driver;
-    driver.Start(s.slot, s.seed);
-    for (const FrameInput& in : s.input)
+    FrameDriver driver(s);
+    for (;;)
     {
         Stamp t0 = Now();
-        FrameDrawing drawing = driver.Logic(in);
+        FrameDrawing drawing = driver.Logic();
         Stamp t1 = Now();
         if (drawing == FrameDrawing::Ended)
             break;
@@ -118,10 +117,7 @@ static void TimeRun(const Scenario& s, Samples* samples)
                 Add(samples->drawn, t0, t2);
             }
         }
-        if (!driver.EndFrame())
-            break;
     }
-    driver.Finish();
 }
 
 static double Percentile(std::vector<double> v, double p)
@@ -166,16 +162,13 @@ static int TimeAll(const std::vector<Scenario>& scenarios, int runs)
 // with collection off until the first toggle.
 static int Count(const Scenario& s, bool logic, int frames)
 {
-    FrameDriver driver;
-    driver.Start(s.slot, s.seed);
+    FrameDriver driver(s);
     int counted = 0;
-    for (const FrameInput& in : s.input)
+    while (counted < frames)
     {
-        if (counted >= frames)
-            break;
         if (logic)
             CALLGRIND_TOGGLE_COLLECT;
-        FrameDrawing drawing = driver.Logic(in);
+        FrameDrawing drawing = driver.Logic();
         if (logic)
             CALLGRIND_TOGGLE_COLLECT;
         if (drawing == FrameDrawing::Ended)
@@ -188,10 +181,7 @@ static int Count(const Scenario& s, bool logic, int frames)
         }
         if (logic || drawing != FrameDrawing::Nothing)
             ++counted;
-        if (!driver.EndFrame())
-            break;
     }
-    driver.Finish();
     std::printf("counted %d\n", counted);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "bench/frame_driver.h"
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 #include "app/globals.h"
@@ -10,116 +11,70 @@
 #include "world/constants.h"
 #include "world/game_random.h"
 
-static const Uint32 DRIVER_FRAME_MS = 20;
-static const Uint32 DRIVER_CLOCK_START = 1000;
 static const Uint32 DRAW_EVERY = 2;
 
-static Uint32 driverNow = DRIVER_CLOCK_START;
-static Uint32 DriverTicks() { return driverNow; }
-static void DriverDelay(Uint32 ms) { driverNow += ms; }
-
-std::vector<FrameInput> ExpandReplay(const Replay& replay)
+std::vector<ReplayFrame> ExpandReplay(const Replay& replay)
 {
-    std::vector<FrameInput> frames;
-    std::string pending;
+    std::vector<ReplayFrame> frames;
+    ReplayFrame pending;
     for (const ReplayStep& step : replay.steps)
     {
         if (!step.press.empty())
-        {
-            pending = step.press;
-            continue;
-        }
+            pending.press = step.press;
+        else if (step.pause > 0)
+            pending.pause += step.pause;
         for (int f = 0; f < step.frames; ++f)
         {
-            FrameInput in;
-            in.left = step.left;
-            in.right = step.right;
-            in.up = step.up;
-            in.press = pending;
-            pending.clear();
-            frames.push_back(in);
+            ReplayFrame frame = pending;
+            frame.left = step.left;
+            frame.right = step.right;
+            frame.up = step.up;
+            frames.push_back(frame);
+            pending = ReplayFrame();
         }
     }
+    // Each run of the clock lines gives its extra to that many frames.
+    size_t f = 0;
+    for (const ClockRun& run : replay.clock)
+        for (int i = 0; i < run.frames && f < frames.size(); ++i)
+            frames[f++].clockExtraMs = run.extraMs;
     return frames;
 }
 
-static void PushKey(Uint8 type, SDLKey key)
+Scenario MakeScenario(const std::string& name, const Replay& replay)
 {
-    SDL_Event e = SDL_Event();
-    e.type = type;
-    e.key.type = type;
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
+    return {name, replay, ExpandReplay(replay)};
 }
 
-static void PressKey(const std::string& name)
+FrameDriver::FrameDriver(const Scenario& scenario)
+    : scenario(scenario), game(new ReplayGame(scenario.replay, ReplayMode::Headless))
 {
-    SDLKey key = name == "p" ? SDLK_p : name == "escape" ? SDLK_ESCAPE : SDLK_RETURN;
-    PushKey(SDL_KEYDOWN, key);
-    PushKey(SDL_KEYUP, key);
 }
 
-static void HoldKeys(bool left, bool right, bool up)
-{
-    Uint8* keys = SDL_GetKeyState(NULL);
-    keys[SDLK_LEFT] = left;
-    keys[SDLK_RIGHT] = right;
-    keys[SDLK_UP] = up;
-}
+FrameDriver::~FrameDriver() = default;
 
-static void DropEvents()
-{
-    SDL_Event e;
-    while (SDL_PollEvent(&e))
-    {
-    }
-}
+int FrameDriver::Frames() const { return game->Frames(); }
 
-void FrameDriver::Start(int levelSlot, unsigned seed)
+FrameDrawing FrameDriver::Logic()
 {
-    PopAll();
-    DropEvents();
-    HoldKeys(false, false, false);
-    frameCount = 0;
-    frames = 0;
-    driverNow = DRIVER_CLOCK_START;
-    VEK_SetTickSource(DriverTicks);
-    VEK_SetDelaySink(DriverDelay);
-    srand(seed);
-    SeedGameRandom(seed);
-    rat = Rat();
-    rat.SetDefaults(rat_ss, &ratClips);
-    camera.SetBothPos(0, 0);
-    level = levelSlot;
-    PushState(MenuState);
-    PushState(PlayState);
-    PrePlay();
-}
-
-FrameDrawing FrameDriver::Logic(const FrameInput& input)
-{
-    if (!input.press.empty())
-        PressKey(input.press);
-    HoldKeys(input.left, input.right, input.up);
-    // The pause menu, dismissed at once: no time passes while it is up.
-    if (IsTopState(PauseState))
-    {
-        gameTimer.Pause();
-        PopState();
-        gameTimer.Resume();
-    }
-    if (IsTopState(PlayState))
-    {
-        bool going = PlayFrame();
-        return going && frameCount % DRAW_EVERY == 0 ? FrameDrawing::Play : FrameDrawing::Nothing;
-    }
-    if (IsTopState(RespawnState))
-    {
-        RespawnFrame();
+    if (over || next >= scenario.frames.size())
+        return FrameDrawing::Ended;
+    const ReplayFrame& f = scenario.frames[next++];
+    if (!f.press.empty())
+        game->Press(PressFromName(f.press));
+    if (f.pause > 0)
+        game->Pause(f.pause);
+    // The play frame draws on every second frame counted before it; the
+    // respawn frame always; a frame that lost the game never.
+    const bool respawn = IsTopState(RespawnState);
+    const bool drawTurn = frameCount % DRAW_EVERY == 0;
+    const int before = game->Frames();
+    over = !game->Frame(f.left, f.right, f.up, f.clockExtraMs);
+    if (game->Frames() == before)
+        return FrameDrawing::Ended;
+    if (respawn)
         return FrameDrawing::Respawn;
-    }
-    return FrameDrawing::Ended;
+    return drawTurn && !IsTopState(LostState) ? FrameDrawing::Play : FrameDrawing::Nothing;
 }
 
 void FrameDriver::Draw(FrameDrawing drawing)
@@ -127,30 +82,13 @@ void FrameDriver::Draw(FrameDrawing drawing)
     if (drawing == FrameDrawing::Play)
     {
         DrawGame();
-        DrawHUD();
+        DrawHUD(LevelClockAfterFrame());
     }
     else if (drawing == FrameDrawing::Respawn)
     {
         DrawGame();
         DrawHUDLives();
     }
-}
-
-bool FrameDriver::EndFrame()
-{
-    frames += 1;
-    frameCount += 1;
-    driverNow += DRIVER_FRAME_MS;
-    return !IsTopState(WonState) && !IsTopState(LostState);
-}
-
-void FrameDriver::Finish()
-{
-    HoldKeys(false, false, false);
-    DropEvents();
-    VEK_SetTickSource(nullptr);
-    VEK_SetDelaySink(nullptr);
-    PopAll();
 }
 
 // Level file records: a tag line, then its numbers.
@@ -214,16 +152,29 @@ std::string DensestLevelText()
     return text;
 }
 
-std::vector<FrameInput> DensestLevelInput(int frames)
+Replay DensestLevelReplay(int slot, int frames)
 {
     // Forty frames right, ten jumping right, forty left, ten jumping left.
-    std::vector<FrameInput> input(frames);
-    for (int f = 0; f < frames; ++f)
+    struct Phase
     {
-        int phase = f % 100;
-        input[f].right = phase < 50;
-        input[f].left = phase >= 50;
-        input[f].up = (phase >= 40 && phase < 50) || phase >= 90;
+        int frames;
+        bool left, right, up;
+    };
+    static const Phase PHASES[] = {{40, false, true, false}, {10, false, true, true},
+                                   {40, true, false, false}, {10, true, false, true}};
+    Replay replay;
+    replay.level = slot;
+    replay.seed = 1;
+    for (int done = 0, p = 0; done < frames; ++p)
+    {
+        const Phase& phase = PHASES[p % 4];
+        ReplayStep step;
+        step.frames = std::min(phase.frames, frames - done);
+        step.left = phase.left;
+        step.right = phase.right;
+        step.up = phase.up;
+        replay.steps.push_back(step);
+        done += step.frames;
     }
-    return input;
+    return replay;
 }

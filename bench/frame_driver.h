@@ -1,26 +1,38 @@
 #pragma once
-// Runs the game's play frames one at a time with input given per frame, the
-// way the state loop calls the play and respawn states, but without pacing
-// or dialogs: the shared driver of the benchmark and of the tests that
+// Runs a replay's frames one at a time through the game's own replay game
+// (headless), so that a frame's logic and its drawing can be timed or
+// checked apart: the shared driver of the benchmark and of the tests that
 // compare whole runs frame by frame.
+#include <memory>
 #include <string>
 #include <vector>
 #include "play/replay.h"
+#include "play/replay_run.h"
 
-// The keys of one frame: held arrows, and a key pressed before it.
-struct FrameInput
+// One frame of a replay: the keys held, and what comes before it.
+struct ReplayFrame
 {
     bool left = false;
     bool right = false;
     bool up = false;
-    std::string press; // "p", "escape", "return" or empty
+    std::string press; // a press taken before this frame, or empty
+    int pause = 0;     // frames stood in a dialog before this one
+    int clockExtraMs = 0;
 };
 
-// One entry per frame the replay holds keys for; a press rides on the
-// frame after it.
-std::vector<FrameInput> ExpandReplay(const Replay& replay);
+// One entry per frame the replay holds keys for.
+std::vector<ReplayFrame> ExpandReplay(const Replay& replay);
 
-// What one frame's logic asks to be drawn.
+// A replay to play: its header and its frames.
+struct Scenario
+{
+    std::string name;
+    Replay replay;
+    std::vector<ReplayFrame> frames;
+};
+Scenario MakeScenario(const std::string& name, const Replay& replay);
+
+// What a frame's logic asks to be drawn.
 enum class FrameDrawing
 {
     Nothing, // a play frame that is not redrawn (every other one)
@@ -32,31 +44,21 @@ enum class FrameDrawing
 class FrameDriver
 {
 public:
-    // Starts a game on a level slot the way a replay does: fixed seeds, a
-    // fresh rat, a fake clock at 20 ms a frame.
-    void Start(int levelSlot, unsigned seed);
-    // The logic of one frame with the given keys.
-    FrameDrawing Logic(const FrameInput& input);
-    // Draws what Logic asked for onto the screen (never flips).
+    explicit FrameDriver(const Scenario& scenario);
+    ~FrameDriver();
+    // The logic of the next frame; Ended once the replay or the game is
+    // over.
+    FrameDrawing Logic();
+    // Draws what Logic asked for onto the screen, as the frame would have
+    // (never flips).
     void Draw(FrameDrawing drawing);
-    // Ends the frame; false once the game is won or lost.
-    bool EndFrame();
-    // Restores the clock and drops the stack and the keys.
-    void Finish();
-
-    int Frames() const { return frames; }
+    int Frames() const;
 
 private:
-    int frames = 0;
-};
-
-// A level slot played with one input per frame.
-struct Scenario
-{
-    std::string name;
-    int slot;
-    unsigned seed;
-    std::vector<FrameInput> input;
+    const Scenario& scenario;
+    std::unique_ptr<ReplayGame> game;
+    size_t next = 0;
+    bool over = false;
 };
 
 // The densest level the loader and the editor accept: every cell of the
@@ -64,5 +66,6 @@ struct Scenario
 // (a scientist among them) and 500 pieces of cheese, in the level file
 // format.
 std::string DensestLevelText();
-// A busy input for the densest level: runs and jumps both ways.
-std::vector<FrameInput> DensestLevelInput(int frames);
+// A busy replay for the densest level in the given slot: runs and jumps
+// both ways.
+Replay DensestLevelReplay(int slot, int frames);

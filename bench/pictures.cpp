@@ -63,13 +63,12 @@ struct Recorder
 
 static void RecordScenario(Recorder& rec, const Scenario& s)
 {
-    FrameDriver driver;
-    driver.Start(s.slot, s.seed);
+    FrameDriver driver(s);
     uint64_t all = 1469598103934665603ull;
     int drawn = 0;
-    for (const FrameInput& in : s.input)
+    for (;;)
     {
-        FrameDrawing drawing = driver.Logic(in);
+        FrameDrawing drawing = driver.Logic();
         if (drawing == FrameDrawing::Ended)
             break;
         if (drawing != FrameDrawing::Nothing)
@@ -81,8 +80,6 @@ static void RecordScenario(Recorder& rec, const Scenario& s)
             if (++drawn == 300)
                 SDL_SaveBMP(screen, (rec.dir + "/play_" + s.name + ".bmp").c_str());
         }
-        if (!driver.EndFrame())
-            break;
     }
     std::printf("%-28s %016llx (%d drawn frames)\n", (s.name + " play").c_str(),
                 static_cast<unsigned long long>(all), drawn);
@@ -95,7 +92,6 @@ static void RecordScenario(Recorder& rec, const Scenario& s)
         won ? WonState() : LostState();
         rec.Screen(s.name + "_end_message");
     }
-    driver.Finish();
 }
 
 static void RecordMenus(Recorder& rec)

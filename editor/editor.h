@@ -16,8 +16,10 @@ enum GUYS
     GUY_EEL = 1
 };
 
-// The user's own level, the one slot the editor loads and rewrites.
+// The user's own level, the one slot the editor loads and rewrites, and
+// the copy of it each save keeps.
 const char* const EDITOR_LEVEL_FILE = "levelmap0";
+const char* const EDITOR_BACKUP_FILE = "levelmap0.bak";
 
 // Waits that pace a held key: one cursor step, one mode or kind change.
 const unsigned EDITOR_MOVE_WAIT_MS = 50;
@@ -42,24 +44,25 @@ struct EditorSession
     GUYS guyKind;
 };
 
+// Loads the level for editing; when it was only partly read, puts the
+// warning about it on top of the stack, to be shown before editing starts.
 void PreEdit();
 void EditorState();
+// "Level Only Partly Read": the warning PreEdit puts up.
+void PartlyReadState();
 // One editor frame without drawing or frame pacing: at most one event, the
 // held keys with their waits, the mode's insert and delete, the camera.
 void EditorFrame(EditorSession& session);
+// Moves the camera as far as the cursor needs it to.
+void FollowCursor(const LocatedThing& cursor);
 void DrawEditor(LocatedThing cursor, ELEMENTS mode, int tileIndex, GUYS guyKind);
 void QuitEditorState();
-// Writes the level to "levelmap0"; false when it could not be written, in
-// which case the old file is left as it was.
+// Writes the level to "levelmap0", after keeping the file it replaces as
+// "levelmap0.bak"; false when either could not be written, in which case
+// "levelmap0" is left as it was.
 bool SaveEdit();
 
-// The whole level in the level file format, as SaveEdit writes it.
+// The whole level in the level file format, as SaveEdit writes it. The rat
+// is written where it stands, unless play would kill it there at once or it
+// stands outside the level's width: then at its start point.
 std::string LevelFileText();
-
-// Replaces the file name with contents so that a failure or a crash at any
-// point leaves either the old file or the new one whole: the contents go to
-// a temporary file beside it, which is flushed to disk and only then renamed
-// over the old one. False (and no temporary file left) when that failed.
-bool ReplaceFileSafely(const std::string& name, const std::string& contents);
-// The temporary file ReplaceFileSafely writes for name.
-std::string SafeTempName(const std::string& name);

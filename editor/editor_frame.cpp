@@ -161,6 +161,11 @@ void EditorFrame(EditorSession& s)
     case ELEM_WATER: TileActions(s, keys, insert, remove); break;
     }
 
-    camera.Follow(s.cursor.GetXPos() + TILE_WIDTH / 2, s.cursor.GetYPos() + TILE_HEIGHT / 2,
-                  CAMERA_TIGHTNESS_X, CAMERA_TIGHTNESS_Y, LEVEL_RECT);
+    FollowCursor(s.cursor);
+}
+
+void FollowCursor(const LocatedThing& cursor)
+{
+    camera.Follow(cursor.GetXPos() + TILE_WIDTH / 2, cursor.GetYPos() + TILE_HEIGHT / 2, CAMERA_TIGHTNESS_X,
+                  CAMERA_TIGHTNESS_Y, LEVEL_RECT);
 }

@@ -1,5 +1,7 @@
 #include <SDL_mixer.h>
+#include <initializer_list>
 #include "app/globals.h"
+#include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "editor/editor.h"
 #include "play/draw.h"
@@ -7,17 +9,53 @@
 #include "toolkit/vek_menu.h"
 #include "world/constants.h"
 
+// What the editor shows, kept so that its messages can be drawn over the
+// editor itself rather than over whatever dialog came before them.
+static EditorSession shown;
+
+static void DrawEditorPicture()
+{
+    DrawGame();
+    DrawEditor(shown.cursor, shown.mode, shown.tileIndex, shown.guyKind);
+}
+
+// A message over the editor, boxed as the other dialogs are, until Return.
+static void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Font* headerFont)
+{
+    VekMenu menu;
+    menu.Reset();
+    for (const char* header : headers)
+        menu.AddHeader(header);
+    menu.AddOption(CONTINUE_TEXT);
+    menu.SetOnColor(255, 0, 0);
+    DrawEditorPicture();
+    menu.ShowBoxed(screen, headerFont, font2, menuBox);
+    menu.GetChoice(event, screen, headerFont, font2);
+}
+
 void PreEdit()
 {
-    LoadLevel(EDITOR_LEVEL_FILE);
-    // A level without a rat record leaves the rat as it was; if no level
-    // ever placed it, it still needs a picture to be drawn in the editor.
-    if (!rat.GetSpriteSheet() || !rat.GetClips())
-        rat.SetDefaults(rat_ss, &ratClips);
+    const bool whole = LoadLevel(EDITOR_LEVEL_FILE).Whole();
+    // A level without a rat record leaves the rat where it was. Drawing it
+    // needs its sheet and clips; its place is the level's business, and a
+    // missing sheet must not move it.
+    rat.SetSpriteSheet(rat_ss);
+    rat.SetClips(&ratClips);
     if (Mix_PlayingMusic() == 1)
         Mix_HaltMusic();
     if (music2)
         Mix_PlayMusic(music2, -1);
+    shown = EditorSession();
+    camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
+    FollowCursor(shown.cursor);
+    if (!whole)
+        PushState(PartlyReadState);
+}
+
+void PartlyReadState()
+{
+    ShowEditorMessage({"Level Only Partly Read", "Saving Keeps The Old File As levelmap0.bak"}, font2);
+    PopState();
 }
 
 void EditorState()
@@ -28,24 +66,12 @@ void EditorState()
     while (IsTopState(EditorState))
     {
         EditorFrame(session);
-        DrawGame();
-        DrawEditor(session.cursor, session.mode, session.tileIndex, session.guyKind);
+        shown = session;
+        DrawEditorPicture();
         if (screen)
             SDL_Flip(screen);
         CapFrameRate();
     }
-}
-
-// The level stays in memory, so the player can try again or leave without
-// saving.
-static void ShowSaveFailed()
-{
-    VekMenu menu;
-    menu.Reset();
-    menu.AddHeader("Could Not Save Level");
-    menu.AddOption("Press Enter to Continue");
-    menu.SetOnColor(255, 0, 0);
-    menu.GetChoice(event, screen, font1, font2);
 }
 
 void QuitEditorState()
@@ -64,7 +90,9 @@ void QuitEditorState()
     case 1:
         if (!SaveEdit())
         {
-            ShowSaveFailed();
+            // The level stays in memory, so the player can try again or
+            // leave without saving.
+            ShowEditorMessage({"Could Not Save Level"}, font1);
             PopState();
             break;
         }

@@ -1,8 +1,11 @@
+#include <cerrno>
 #include <initializer_list>
 #include <string>
+#include <sys/stat.h>
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "enemies/guy.h"
+#include "toolkit/safe_file.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
 
@@ -25,10 +28,21 @@ static void AddRecord(std::string& text, const std::string& tag, std::initialize
 static int TileColumn(const Tile& t) { return t.GetXPos() / TILE_WIDTH; }
 static int TileRow(const Tile& t) { return (TILES_HIGH - 1) - t.GetYPos() / TILE_HEIGHT; }
 
+// A rat left below the world by a fall, or beyond its sides, would start
+// every life of the saved level there: dead at once, or outside the level.
+static bool RatCanStartWhereItIs()
+{
+    return rat.GetYPos() + rat.GetYSize() <= LEVEL_HEIGHT && rat.GetXPos() >= 0 &&
+           rat.GetXPos() + rat.GetXSize() <= LEVEL_WIDTH;
+}
+
 std::string LevelFileText()
 {
     std::string text;
-    AddRecord(text, "Rat", {rat.GetXPos(), rat.GetYPos()});
+    if (RatCanStartWhereItIs())
+        AddRecord(text, "Rat", {rat.GetXPos(), rat.GetYPos()});
+    else
+        AddRecord(text, "Rat", {rat.GetStartX(), rat.GetStartY()});
     for (Guy* g : guy)
         AddRecord(text, g->GetTag(), {g->GetXPos(), g->GetYPos()});
     for (Cheese* c : cheese)
@@ -38,9 +52,21 @@ std::string LevelFileText()
     return text;
 }
 
+// Copies the level about to be replaced to the backup. A level that could
+// not be read whole before editing is still whole in that copy. False when
+// there is an old file that could not be kept.
+static bool KeepOldLevel()
+{
+    struct stat st;
+    if (stat(EDITOR_LEVEL_FILE, &st) != 0)
+        return errno == ENOENT;
+    std::string old;
+    return ReadRegularFile(EDITOR_LEVEL_FILE, old) && ReplaceFileSafely(EDITOR_BACKUP_FILE, old);
+}
+
 bool SaveEdit()
 {
-    if (!ReplaceFileSafely(EDITOR_LEVEL_FILE, LevelFileText()))
+    if (!KeepOldLevel() || !ReplaceFileSafely(EDITOR_LEVEL_FILE, LevelFileText()))
         return false;
     VEK_Delay(EDITOR_SAVE_WAIT_MS);
     return true;

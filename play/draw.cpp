@@ -122,11 +122,11 @@ static void DrawHUDText(HUDText& cache, const std::string& text, int x, SDL_Colo
     VEK_BlitSurface(rendered, nullptr, screen, x, 0);
 }
 
-void DrawHUD()
+void DrawHUD(Uint32 levelClockMs)
 {
     DrawHUDScore();
     DrawHUDLives();
-    DrawHUDTime();
+    DrawHUDTime(levelClockMs);
 }
 
 void DrawHUDScore()
@@ -145,9 +145,9 @@ void DrawHUDLives()
     DrawHUDText(hudLives, text.str(), HUD_LIVES_X, color2);
 }
 
-void DrawHUDTime()
+void DrawHUDTime(Uint32 levelClockMs)
 {
-    Uint32 seconds = gameTimer.GetTicks() / 1000;
+    Uint32 seconds = levelClockMs / 1000;
     std::ostringstream text;
     text << "Time: " << static_cast<unsigned>(LEVEL_TIME - seconds);
     long long left = static_cast<long long>(LEVEL_TIME) - seconds;

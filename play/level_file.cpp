@@ -1,9 +1,11 @@
 #include "play/level_file.h"
-#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
 #include "app/globals.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/scientist.h"
+#include "toolkit/safe_file.h"
 #include "world/constants.h"
 #include "world/tile_grid.h"
 #include "world/tiles.h"
@@ -52,24 +54,26 @@ static bool ReadNumbers(std::istream& in, int* numbers, int count)
     return true;
 }
 
-static void AddTile(bool water, const int* n)
+// False when the tile is refused.
+static bool AddTile(bool water, const int* n)
 {
     long long x = static_cast<long long>(TILE_WIDTH) * n[0];
     long long y = static_cast<long long>(TILE_HEIGHT) * (TILES_HIGH - 1 - static_cast<long long>(n[1]));
     if (!PositionUsable(x, y))
-        return;
+        return false;
     int solidity = n[2];
     int type = n[3];
     if (water)
     {
         tile.push_back(new WaterTile(int(x), int(y), solidity, type, water_ts, &waterClips));
-        return;
+        return true;
     }
     // The type picks the tile's picture; a type with no picture is refused
     // rather than clamped, so a damaged file never shows a wrong tile.
     if (type < 0 || type >= TERRAIN_TILES || static_cast<size_t>(type) >= terrainClips.size())
-        return;
+        return false;
     tile.push_back(new InanimateTile(int(x), int(y), solidity, type, terrain_ts, &terrainClips[type]));
+    return true;
 }
 
 static void PlaceGuy(Guy* g, int x, int y, int w, int h, int xv, int yv)
@@ -93,75 +97,117 @@ static void SetRat(int x, int y)
     rat.SetCollBoxes();
 }
 
-// Reads the numbers of one record and makes its object. False when the
-// numbers could not be read, which ends the load.
-static bool ReadRecord(std::istream& in, const std::string& tag)
+enum RecordKind
+{
+    RECORD_NONE,
+    RECORD_RAT,
+    RECORD_BURGER,
+    RECORD_EEL,
+    RECORD_SCIENTIST,
+    RECORD_CHEESE,
+    RECORD_TERRAIN,
+    RECORD_WATER
+};
+
+// The record a line names; only a whole line is a tag.
+static RecordKind KindOfTag(const std::string& line)
+{
+    static const std::string tags[] = {"Rat", "Burger", "Eel", "Scientist", "Cheese", "Terrain", "Water"};
+    for (size_t i = 0; i < sizeof tags / sizeof tags[0]; ++i)
+        if (line == tags[i])
+            return static_cast<RecordKind>(RECORD_RAT + i);
+    return RECORD_NONE;
+}
+
+// Makes the object of a two-number record at a usable position.
+static void PlaceThing(RecordKind kind, int x, int y)
+{
+    switch (kind)
+    {
+    case RECORD_CHEESE: cheese.push_back(new Cheese(x, y)); break;
+    case RECORD_BURGER:
+        PlaceGuy(new Burger(), x, y, BURGER_WIDTH, BURGER_HEIGHT, BURGER_START_XVEL, 0);
+        break;
+    case RECORD_EEL:
+    {
+        Eel* eel = new Eel();
+        eel->SetDownTo(EEL_DOWN_TO);
+        eel->SetUpTo(y);
+        PlaceGuy(eel, x, y, EEL_WIDTH, EEL_HEIGHT, 0, EEL_START_YVEL);
+        break;
+    }
+    case RECORD_SCIENTIST: PlaceGuy(new Scientist(), x, y, SCIENTIST_WIDTH, SCIENTIST_HEIGHT, 0, 0); break;
+    case RECORD_RAT: SetRat(x, y); break;
+    default: break;
+    }
+}
+
+// Reads the numbers of one record and makes its object, counting it in
+// result when it is refused. False when the numbers could not be read,
+// which ends the load.
+static bool ReadRecord(std::istream& in, RecordKind kind, LevelLoad& result)
 {
     int n[4];
-    if (tag == "Terrain" || tag == "Water")
+    if (kind == RECORD_TERRAIN || kind == RECORD_WATER)
     {
         if (!ReadNumbers(in, n, 4))
             return false;
-        AddTile(tag == "Water", n);
+        if (!AddTile(kind == RECORD_WATER, n))
+            ++result.refused;
     }
     else
     {
         if (!ReadNumbers(in, n, 2))
             return false;
         if (PositionUsable(n[0], n[1]))
-        {
-            if (tag == "Cheese")
-                cheese.push_back(new Cheese(n[0], n[1]));
-            else if (tag == "Burger")
-                PlaceGuy(new Burger(), n[0], n[1], BURGER_WIDTH, BURGER_HEIGHT, BURGER_START_XVEL, 0);
-            else if (tag == "Eel")
-            {
-                Eel* eel = new Eel();
-                eel->SetDownTo(EEL_DOWN_TO);
-                eel->SetUpTo(n[1]);
-                PlaceGuy(eel, n[0], n[1], EEL_WIDTH, EEL_HEIGHT, 0, EEL_START_YVEL);
-            }
-            else if (tag == "Scientist")
-                PlaceGuy(new Scientist(), n[0], n[1], SCIENTIST_WIDTH, SCIENTIST_HEIGHT, 0, 0);
-            else if (tag == "Rat")
-                SetRat(n[0], n[1]);
-        }
+            PlaceThing(kind, n[0], n[1]);
+        else
+            ++result.refused;
     }
     // The rat's record leaves its newline unread; the next tag read is then
     // the empty rest of its number line, which matches nothing.
-    if (tag != "Rat")
+    if (kind != RECORD_RAT)
         in.get();
     return true;
 }
 
-static bool IsTag(const std::string& line)
+LevelLoad LoadLevelFrom(std::istream& in)
 {
-    static const char* const tags[] = {"Rat", "Burger", "Eel", "Scientist", "Cheese", "Terrain", "Water"};
-    for (const char* t : tags)
-        if (line == t)
-            return true;
-    return false;
-}
-
-static void ReadLevel(const std::string& fileName)
-{
-    std::ifstream in(fileName);
-    if (!in)
-        return;
+    ClearWorld();
+    LevelLoad result;
     std::string line;
     while (std::getline(in, line))
     {
-        if (!IsTag(line))
+        // Files written on systems that end lines with CR LF: the CR is
+        // part of the line end. Numbers skip it anyway, as white space.
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const RecordKind kind = KindOfTag(line);
+        if (kind == RECORD_NONE)
             continue;
-        if (!ReadRecord(in, line))
+        if (!ReadRecord(in, kind, result))
+        {
+            result.stoppedEarly = true;
             break;
+        }
     }
-}
-
-void LoadLevel(std::string fileName)
-{
-    ClearWorld();
-    ReadLevel(fileName);
     // The tiles by cell, ready before the first frame of play.
     CheckedGridOf(tile);
+    return result;
+}
+
+LevelLoad LoadLevel(const std::string& fileName)
+{
+    std::string text;
+    if (!ReadRegularFile(fileName, text))
+    {
+        ClearWorld();
+        LevelLoad result;
+        // Something is there that could not be read: not an empty level.
+        struct stat st;
+        result.stoppedEarly = stat(fileName.c_str(), &st) == 0;
+        return result;
+    }
+    std::istringstream in(text);
+    return LoadLevelFrom(in);
 }

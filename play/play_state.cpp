@@ -1,12 +1,16 @@
 #include "play/play_state.h"
+#include <cstdlib>
 #include <vector>
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "enemies/guy.h"
 #include "play/draw.h"
+#include "play/game_recorder.h"
 #include "play/level_file.h"
+#include "play/live_input.h"
 #include "world/constants.h"
+#include "world/game_random.h"
 #include "world/tile_grid.h"
 
 // Horizontal control and friction act on every third frame.
@@ -50,6 +54,9 @@ static void ForEachScientist(void (Guy::*action)())
 
 void PrePlay()
 {
+    // Drawing's rand() starts from the game's own seed, so that a replay of
+    // the game draws the same pictures.
+    srand(GameRandomState());
     LoadLevel(LevelFileName(level));
     gameTimer.Start();
     score = 0;
@@ -62,26 +69,23 @@ void PrePlay()
     FollowRat();
 }
 
-// One event a frame; further events wait for later frames.
-static void TakeEvent()
+// A pause or a close request opens its dialog over play.
+static void TakePress(FramePress press)
 {
-    if (!SDL_PollEvent(&event))
-        return;
-    if (event.type == SDL_QUIT)
+    if (press == FramePress::Close)
         PushState(QuitToDosState);
-    else if (event.type == SDL_KEYDOWN && (event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE))
+    else if (press == FramePress::P || press == FramePress::Escape)
         PushState(PauseState);
 }
 
-static void ReadHeldKeys()
+static void MoveByHeldKeys(const FrameInput& input)
 {
-    Uint8* keys = SDL_GetKeyState(NULL);
     bool controlFrame = frameCount % CONTROL_EVERY == 0;
-    if (keys[SDLK_LEFT] && controlFrame)
+    if (input.left && controlFrame)
         rat.Left();
-    if (keys[SDLK_RIGHT] && controlFrame)
+    if (input.right && controlFrame)
         rat.Right();
-    if (keys[SDLK_UP])
+    if (input.up)
         rat.Jump();
     if (controlFrame)
         rat.Friction();
@@ -181,12 +185,19 @@ static void KeepRatInWorld()
     }
 }
 
+// The level clock as this frame leaves it: its reading, or 0 once the time
+// limit restarted it.
+static Uint32 frameClockMs = 0;
+
+Uint32 LevelClockAfterFrame() { return frameClockMs; }
+
 static void CheckTimeLimit()
 {
-    if (gameTimer.GetTicks() / 1000 > static_cast<Uint32>(LEVEL_TIME))
+    if (frameClockMs / 1000 > static_cast<Uint32>(LEVEL_TIME))
     {
         rat.Kill();
         gameTimer.Start();
+        frameClockMs = 0;
     }
 }
 
@@ -201,10 +212,11 @@ static void PlaceCamera()
     }
 }
 
-bool PlayFrame()
+bool PlayFrame(const FrameInput& input, bool draw)
 {
-    TakeEvent();
-    ReadHeldKeys();
+    frameClockMs = input.levelClockMs;
+    TakePress(input.press);
+    MoveByHeldKeys(input);
     UpdateEnemies();
     for (Cheese* c : cheese)
         c->UpdateSprite();
@@ -234,6 +246,12 @@ bool PlayFrame()
         PushState(RespawnState);
     }
     PlaceCamera();
+    if (draw && frameCount % DRAW_EVERY == 0)
+    {
+        DrawGame();
+        DrawHUD(frameClockMs);
+        SDL_Flip(screen);
+    }
     return true;
 }
 
@@ -241,30 +259,34 @@ void PlayState()
 {
     while (IsTopState(PlayState))
     {
-        if (!PlayFrame())
+        FrameInput input = ReadLiveInput(true);
+        bool going = PlayFrame(input, true);
+        RecordGameFrame(input);
+        if (!going)
             return;
-        if (frameCount % DRAW_EVERY == 0)
-        {
-            DrawGame();
-            DrawHUD();
-            SDL_Flip(screen);
-        }
         CapFrameRate();
     }
 }
 
-void RespawnFrame()
+void RespawnFrame(const FrameInput& input, bool draw)
 {
+    frameClockMs = input.levelClockMs;
     if (rat.Respawn())
         PopState();
     FollowRat();
+    if (draw)
+    {
+        DrawGame();
+        DrawHUDLives();
+        SDL_Flip(screen);
+    }
 }
 
 void RespawnState()
 {
-    RespawnFrame();
-    DrawGame();
-    DrawHUDLives();
-    SDL_Flip(screen);
+    // Events wait for play: a respawn frame takes none.
+    FrameInput input = ReadLiveInput(false);
+    RespawnFrame(input, true);
+    RecordGameFrame(input);
     CapFrameRate();
 }

@@ -1,14 +1,19 @@
 #pragma once
+#include "play/frame_input.h"
 
 void PrePlay();
 void PlayState();
 void RespawnState();
 
-// One frame of play without drawing or pacing (everything up to the camera
-// and the arena). False when the game was lost this frame: the state then
-// returns at once, without drawing or pacing.
-bool PlayFrame();
-// One frame of the respawn glide without drawing or pacing.
-void RespawnFrame();
+// The one frame of play, run by the play state, the replays and the replay
+// search alike: the world moves by the input, then the screen is drawn on
+// every second frame when draw is set. False when the game was lost this
+// frame: the state then returns at once, without drawing or pacing.
+bool PlayFrame(const FrameInput& input, bool draw);
+// The one frame of the respawn glide (it reads only the level clock).
+void RespawnFrame(const FrameInput& input, bool draw);
+// The level clock as the last frame left it: the input's reading, or 0 when
+// the time limit restarted the clock in that frame.
+Uint32 LevelClockAfterFrame();
 // Raises hiScore to score when a game ends.
 void RecordHiScore();

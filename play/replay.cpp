@@ -1,18 +1,13 @@
 #include "play/replay.h"
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
-#include "app/globals.h"
-#include "app/menu_states.h"
-#include "app/state_stack.h"
-#include "play/draw.h"
-#include "play/play_state.h"
-#include "toolkit/vek_clock.h"
-#include "world/game_random.h"
+#include "play/level_file.h"
 
-// A replay's game clock: 20 ms per frame, the paced frame length.
-static const Uint32 REPLAY_FRAME_MS = 20;
-static const Uint32 REPLAY_CLOCK_START = 1000;
+// Far beyond any real game; keeps a hand-made file from asking for the moon.
+static const long long MAX_RUN_FRAMES = 100000000LL;
+static const int MAX_CLOCK_EXTRA_MS = 1000000000;
+static const size_t CLOCK_TOKENS_PER_LINE = 16;
 
 static bool Fail(std::string* error, int lineNumber, const std::string& message)
 {
@@ -58,7 +53,35 @@ static bool ParseHeldKeys(const std::string& keys, ReplayStep& step)
     return !keys.empty();
 }
 
-static bool IsPressKey(const std::string& key) { return key == "p" || key == "escape" || key == "return"; }
+static bool IsPressKey(const std::string& key)
+{
+    return key == "p" || key == "escape" || key == "return" || key == "close";
+}
+
+static bool ParseChecksum(const std::string& token, uint32_t& value)
+{
+    if (token.empty() || token.size() > 8)
+        return false;
+    for (char c : token)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    value = static_cast<uint32_t>(std::stoul(token, nullptr, 16));
+    return true;
+}
+
+// "V" or "V*N": N frames (1 when not given) whose clock advanced 20 + V ms.
+static bool ParseClockRun(const std::string& token, ClockRun& run)
+{
+    size_t star = token.find('*');
+    long long frames = 1;
+    if (star != std::string::npos && !ParseCount(token.substr(star + 1), MAX_RUN_FRAMES, frames))
+        return false;
+    if (frames < 1 || !ParseInt(token.substr(0, star), run.extraMs) || run.extraMs > MAX_CLOCK_EXTRA_MS ||
+        run.extraMs < -MAX_CLOCK_EXTRA_MS)
+        return false;
+    run.frames = static_cast<int>(frames);
+    return true;
+}
 
 static bool ParseOutcome(const std::vector<std::string>& words, size_t first, ReplayOutcome& outcome)
 {
@@ -95,6 +118,36 @@ bool ParseReplay(const std::string& text, Replay& replay, std::string* error)
                 return Fail(error, lineNumber, "level needs a slot 0, 1 or 2");
             replay.level = static_cast<int>(value);
         }
+        else if (command == "checksum")
+        {
+            if (words.size() != 2 || !ParseChecksum(words[1], replay.checksum))
+                return Fail(error, lineNumber, "checksum needs up to 8 hex digits");
+            replay.hasChecksum = true;
+        }
+        else if (command == "framecount")
+        {
+            if (words.size() != 2 || !ParseCount(words[1], 4294967295LL, value))
+                return Fail(error, lineNumber, "framecount needs an unsigned number");
+            replay.firstFrameCount = static_cast<uint32_t>(value);
+        }
+        else if (command == "pause")
+        {
+            ReplayStep step;
+            if (words.size() != 2 || !ParseCount(words[1], MAX_RUN_FRAMES, value) || value < 1)
+                return Fail(error, lineNumber, "pause needs a frame count above 0");
+            step.pause = static_cast<int>(value);
+            replay.steps.push_back(step);
+        }
+        else if (command == "clock")
+        {
+            for (size_t i = 1; i < words.size(); ++i)
+            {
+                ClockRun run;
+                if (!ParseClockRun(words[i], run))
+                    return Fail(error, lineNumber, "clock needs ms over 20 per frame, as V or V*N");
+                replay.clock.push_back(run);
+            }
+        }
         else if (command == "seed")
         {
             if (words.size() != 2 || !ParseCount(words[1], 4294967295LL, value))
@@ -104,7 +157,7 @@ bool ParseReplay(const std::string& text, Replay& replay, std::string* error)
         else if (command == "hold")
         {
             ReplayStep step;
-            if (words.size() != 3 || !ParseCount(words[1], 100000000LL, value) || !ParseHeldKeys(words[2], step))
+            if (words.size() != 3 || !ParseCount(words[1], MAX_RUN_FRAMES, value) || !ParseHeldKeys(words[2], step))
                 return Fail(error, lineNumber, "hold needs a frame count and keys from L, R, U (or -)");
             step.frames = static_cast<int>(value);
             replay.steps.push_back(step);
@@ -112,7 +165,7 @@ bool ParseReplay(const std::string& text, Replay& replay, std::string* error)
         else if (command == "press")
         {
             if (words.size() != 2 || !IsPressKey(words[1]))
-                return Fail(error, lineNumber, "press needs p, escape or return");
+                return Fail(error, lineNumber, "press needs p, escape, return or close");
             ReplayStep step;
             step.press = words[1];
             replay.steps.push_back(step);
@@ -149,18 +202,44 @@ std::string FormatOutcome(const ReplayOutcome& outcome)
     return out.str();
 }
 
+static std::string ChecksumText(uint32_t checksum)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(checksum));
+    return text;
+}
+
+static void FormatClock(std::ostream& out, const std::vector<ClockRun>& clock)
+{
+    for (size_t i = 0; i < clock.size(); ++i)
+    {
+        out << (i % CLOCK_TOKENS_PER_LINE == 0 ? "clock " : " ") << clock[i].extraMs;
+        if (clock[i].frames != 1)
+            out << '*' << clock[i].frames;
+        if (i % CLOCK_TOKENS_PER_LINE == CLOCK_TOKENS_PER_LINE - 1 || i + 1 == clock.size())
+            out << "\n";
+    }
+}
+
 std::string FormatReplay(const Replay& replay)
 {
     std::ostringstream out;
     out << "level " << replay.level << "\n";
+    if (replay.hasChecksum)
+        out << "checksum " << ChecksumText(replay.checksum) << "\n";
     out << "seed " << replay.seed << "\n";
+    if (replay.firstFrameCount != 0)
+        out << "framecount " << replay.firstFrameCount << "\n";
     for (const ReplayStep& step : replay.steps)
     {
         if (!step.press.empty())
             out << "press " << step.press << "\n";
+        else if (step.pause > 0)
+            out << "pause " << step.pause << "\n";
         else
             out << "hold " << step.frames << ' ' << HeldKeysText(step) << "\n";
     }
+    FormatClock(out, replay.clock);
     if (replay.hasExpect)
         out << "expect " << FormatOutcome(replay.expect) << "\n";
     return out.str();
@@ -178,6 +257,36 @@ bool LoadReplay(const std::string& fileName, Replay& replay, std::string* error)
     std::ostringstream text;
     text << in.rdbuf();
     return ParseReplay(text.str(), replay, error);
+}
+
+uint32_t LevelChecksum(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    uint32_t hash = 2166136261u;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+    {
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+        {
+            hash ^= static_cast<unsigned char>(buffer[i]);
+            hash *= 16777619u;
+        }
+    }
+    return hash;
+}
+
+bool ReplayLevelMatches(const Replay& replay, std::string* error)
+{
+    if (!replay.hasChecksum)
+        return true;
+    const std::string fileName = LevelFileName(replay.level);
+    const uint32_t found = LevelChecksum(fileName);
+    if (found == replay.checksum)
+        return true;
+    if (error)
+        *error = fileName + " is not the level this replay was recorded on (checksum " + ChecksumText(found) +
+                 ", recorded " + ChecksumText(replay.checksum) + ")";
+    return false;
 }
 
 std::string WithExpectLine(const std::string& text, const ReplayOutcome& outcome)
@@ -205,156 +314,3 @@ std::string WithExpectLine(const std::string& text, const ReplayOutcome& outcome
     return out.str();
 }
 
-// The replay's own clock, read by the game timer through VEK_GetTicks.
-static Uint32 replayNow = REPLAY_CLOCK_START;
-static Uint32 ReplayTicks() { return replayNow; }
-static void ReplayDelay(Uint32 ms) { replayNow += ms; }
-
-static void PushPress(const std::string& name)
-{
-    SDLKey key = name == "p" ? SDLK_p : name == "escape" ? SDLK_ESCAPE : SDLK_RETURN;
-    SDL_Event e = SDL_Event();
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
-    e.type = SDL_KEYUP;
-    e.key.type = SDL_KEYUP;
-    e.key.state = SDL_RELEASED;
-    SDL_PushEvent(&e);
-}
-
-static void HoldKeys(bool left, bool right, bool up)
-{
-    Uint8* keys = SDL_GetKeyState(NULL);
-    keys[SDLK_LEFT] = left;
-    keys[SDLK_RIGHT] = right;
-    keys[SDLK_UP] = up;
-}
-
-static void DropEvents()
-{
-    SDL_Event e;
-    while (SDL_PollEvent(&e))
-    {
-    }
-}
-
-namespace
-{
-// Runs frames the way the state loop would call the play and respawn
-// states, without pacing or dialogs.
-class ReplayRun
-{
-public:
-    explicit ReplayRun(bool draw) : draw(draw) {}
-
-    // One frame of whatever game state is on top; false once the game is
-    // over or nothing of the game is left to run.
-    bool Frame()
-    {
-        // The pause menu, dismissed at once: it pauses the clock and resumes
-        // it with no time passed in between, so only the stack changes.
-        if (IsTopState(PauseState))
-        {
-            gameTimer.Pause();
-            PopState();
-            gameTimer.Resume();
-        }
-        if (IsTopState(PlayState))
-        {
-            bool going = PlayFrame();
-            if (going && draw && frameCount % 2 == 0)
-            {
-                DrawGame();
-                DrawHUD();
-            }
-        }
-        else if (IsTopState(RespawnState))
-        {
-            RespawnFrame();
-            if (draw)
-            {
-                DrawGame();
-                DrawHUDLives();
-            }
-        }
-        else
-            return false;
-        frames += 1;
-        frameCount += 1;
-        replayNow += REPLAY_FRAME_MS;
-        return !Over();
-    }
-
-    static bool Over() { return IsTopState(WonState) || IsTopState(LostState); }
-
-    int frames = 0;
-
-private:
-    bool draw;
-};
-} // namespace
-
-ReplayOutcome RunReplay(const Replay& replay, bool draw)
-{
-    std::stack<StateStruct, std::deque<StateStruct> > savedStack = StateStack;
-    Uint32 savedFrameCount = frameCount;
-    int savedLevel = level;
-    int savedHiScore = hiScore;
-
-    // Everything a game reads that outlives a game starts the same way on
-    // every run, so the same replay always plays out the same.
-    while (!StateStack.empty())
-        StateStack.pop();
-    DropEvents();
-    HoldKeys(false, false, false);
-    frameCount = 0;
-    replayNow = REPLAY_CLOCK_START;
-    VEK_SetTickSource(ReplayTicks);
-    VEK_SetDelaySink(ReplayDelay);
-    srand(replay.seed);
-    SeedGameRandom(replay.seed);
-    rat = Rat();
-    rat.SetDefaults(rat_ss, &ratClips);
-    camera.SetBothPos(0, 0);
-    level = replay.level;
-
-    PushState(MenuState);
-    PushState(PlayState);
-    PrePlay();
-
-    ReplayRun run(draw);
-    bool going = true;
-    for (size_t i = 0; going && i < replay.steps.size(); ++i)
-    {
-        const ReplayStep& step = replay.steps[i];
-        if (!step.press.empty())
-        {
-            PushPress(step.press);
-            continue;
-        }
-        HoldKeys(step.left, step.right, step.up);
-        for (int f = 0; going && f < step.frames; ++f)
-            going = run.Frame();
-    }
-
-    ReplayOutcome outcome;
-    outcome.result = IsTopState(WonState) ? "won" : IsTopState(LostState) ? "lost" : "running";
-    outcome.frame = run.frames;
-    outcome.lives = rat.GetLives();
-    outcome.score = score;
-    outcome.ratX = rat.GetXPos();
-    outcome.ratY = rat.GetYPos();
-
-    HoldKeys(false, false, false);
-    DropEvents();
-    VEK_SetTickSource(nullptr);
-    VEK_SetDelaySink(nullptr);
-    StateStack = savedStack;
-    frameCount = savedFrameCount;
-    level = savedLevel;
-    hiScore = savedHiScore;
-    return outcome;
-}

@@ -2,9 +2,10 @@
 # Installs what is missing, then builds and runs every test:
 #   1. unit and end-to-end tests (RelWithDebInfo build in ./build),
 #   2. the unit tests again under AddressSanitizer and UBSan (./build-asan),
-#   3. the level-file fuzzer for a minute, when clang is there (./build-fuzz).
+#   3. the fuzzers for a minute in all, when clang is there (./build-fuzz):
+#      the level loader, and the replay and high-score round trips.
 # SUMPRUN_BUILD_PREFIX moves the three build folders, SUMPRUN_JOBS sets the
-# parallel jobs (2) and SUMPRUN_FUZZ_SECONDS the fuzzing time (60).
+# parallel jobs (2) and SUMPRUN_FUZZ_SECONDS the fuzzing time in all (60).
 # Ends non-zero when any step fails, after a summary of all of them.
 set -uo pipefail
 
@@ -15,6 +16,7 @@ prefix=${SUMPRUN_BUILD_PREFIX:-$repo/build}
 jobs=${SUMPRUN_JOBS:-2}
 fuzz_seconds=${SUMPRUN_FUZZ_SECONDS:-60}
 logs=$(mktemp -d "${TMPDIR:-/tmp}/sumprun-test.XXXXXX")
+fuzz_targets=(fuzz_level_loader fuzz_replay_roundtrip fuzz_hiscore_roundtrip)
 
 # Read only by the sanitized programs: stop at the first error, and accept
 # leaks only inside the system libraries named in tests/lsan.supp.
@@ -92,34 +94,61 @@ build_fuzz()
 {
     CC=clang CXX=clang++ cmake -S "$repo" -B "$prefix-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DSUMPRUN_FUZZ=ON -DSUMPRUN_TESTS=OFF -DSUMPRUN_SANITIZE=OFF &&
-        cmake --build "$prefix-fuzz" -j"$jobs" --target fuzz_level_loader
+        cmake --build "$prefix-fuzz" -j"$jobs" --target "${fuzz_targets[@]}"
 }
 
-run_fuzz()
+# Fuzzes one target for its share of the time, seeded with the files given;
+# the corpus grows in a scratch folder so that the repository stays clean.
+fuzz_one()
 {
-    local corpus=$logs/fuzz-corpus artifacts=$logs/fuzz-crashes
+    local target=$1 seconds=$2
+    shift 2
+    local corpus=$logs/corpus-$target artifacts=$logs/crashes-$target/ log=$logs/$target.log
     mkdir -p "$corpus" "$artifacts"
-    # Seeded with the shipped levels; the corpus grows in a scratch folder so
-    # that the repository stays clean.
-    cp "$prefix"/levels/levelmap* "$corpus"/ 2>/dev/null || true
+    cp "$@" "$corpus"/ 2>/dev/null || true
     local fuzzer
-    fuzzer=$(find "$prefix-fuzz" -type f -name fuzz_level_loader -perm -u+x | head -n 1)
-    [[ -n "$fuzzer" ]] || { echo "fuzz_level_loader was not built"; return 1; }
+    fuzzer=$(find "$prefix-fuzz" -type f -name "$target" -perm -u+x | head -n 1)
+    [[ -n "$fuzzer" ]] || { echo "$target was not built"; return 1; }
     local status=0
-    "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" >"$logs/fuzz.log" 2>&1 || status=$?
-    if [[ $status -eq 0 ]]; then
-        grep -E '^(Done|stat::)' "$logs/fuzz.log"
-    else
-        tail -n 60 "$logs/fuzz.log"
-    fi
+    "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus" >"$log" 2>&1 || status=$?
     if [[ $status -ne 0 ]]; then
-        echo "The fuzzer found a crash; inputs kept in $artifacts:"
+        tail -n 60 "$log"
+        echo "$target found a crash; inputs kept in $artifacts:"
         ls -l "$artifacts"
         tests_failed=$((tests_failed + 1))
         return 1
     fi
+    local runs rate
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    echo "$target: ${runs:-?} runs in $seconds s, ${rate:-?} runs/s"
     tests_passed=$((tests_passed + 1))
+}
+
+# The minute is shared: most of it goes to the level loader, whose input
+# space is by far the largest.
+run_fuzz()
+{
+    local loader=$((fuzz_seconds * 2 / 3)) replay=$((fuzz_seconds / 5))
+    local hiscore=$((fuzz_seconds - loader - replay)) failed=0
+    # libFuzzer takes 0 seconds as no limit at all.
+    ((loader > 0)) || loader=1
+    ((replay > 0)) || replay=1
+    ((hiscore > 0)) || hiscore=1
+    # Seeded with the first and last records of the shipped levels (every
+    # kind of record): whole levels as seeds would slow every run down to
+    # their length. The loader target lets inputs grow to a whole level.
+    local seeds=$logs/level-seeds level
+    mkdir -p "$seeds"
+    for level in "$prefix"/levels/levelmap*; do
+        head -n 40 "$level" >"$seeds/$(basename "$level").first"
+        tail -n 40 "$level" >"$seeds/$(basename "$level").last"
+    done
+    fuzz_one fuzz_level_loader "$loader" "$seeds"/* || failed=1
+    fuzz_one fuzz_replay_roundtrip "$replay" "$repo"/levels/replays/*.replay || failed=1
+    fuzz_one fuzz_hiscore_roundtrip "$hiscore" || failed=1
+    return $failed
 }
 
 # Runs a test step only when the build step before it succeeded.
@@ -140,9 +169,9 @@ after_build "build with sanitizers" build_asan "unit tests under sanitizers" tes
 if ! command -v clang++ >/dev/null 2>&1; then
     skip "fuzzer" "clang++ is not installed"
 elif [[ ! -f "$repo/tests/fuzz/CMakeLists.txt" ]]; then
-    skip "fuzzer" "there is no fuzz target in tests/fuzz"
+    skip "fuzzer" "there are no fuzz targets in tests/fuzz"
 else
-    after_build "build the fuzzer (clang)" build_fuzz "fuzz the level loader for $fuzz_seconds s" run_fuzz
+    after_build "build the fuzzers (clang)" build_fuzz "fuzz for $fuzz_seconds s" run_fuzz
 fi
 
 echo

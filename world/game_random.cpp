@@ -6,6 +6,8 @@ static uint32_t state = 2463534242u;
 
 void SeedGameRandom(uint32_t seed) { state = seed ? seed : 2463534242u; }
 
+uint32_t GameRandomState() { return state; }
+
 int GameRand()
 {
     state ^= state << 13;

@@ -5,6 +5,7 @@
 #include "editor/editor.h"
 #include "play/level_file.h"
 #include "tests/support/test_env.h"
+#include "tests/support/file_faults.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
 
@@ -18,8 +19,10 @@ protected:
         ASSERT_TRUE(StartGame());
         ResetGameState();
         InstallFakeClock(1000);
-        std::filesystem::remove_all(EDITOR_LEVEL_FILE);
-        std::filesystem::remove_all(SafeTempName(EDITOR_LEVEL_FILE));
+        // The level, its backup and any temporary file a killed save left.
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().filename().string().rfind(EDITOR_LEVEL_FILE, 0) == 0)
+                std::filesystem::remove_all(entry.path());
         camera.SetBothPos(0, 0);
         rat.SetBothPos(0, 0);
     }

@@ -2,6 +2,7 @@
 #include <SDL_mixer.h>
 #include "app/menu_states.h"
 #include "app/state_stack.h"
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -23,6 +24,13 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     WriteFile(EDITOR_LEVEL_FILE, "Cheese\n32 32\n");                       // with no rat record
     rat.SetClips(nullptr);
     rat.SetSpriteSheet(nullptr);
+    rat.SetBothPos(300, 400);
+    SDL_Surface* sheet = rat_ss;
+    rat_ss = nullptr; // a missing picture must not move the rat
+    PreEdit();
+    rat_ss = sheet;
+    EXPECT_TRUE(rat.GetXPos() == 300 && rat.GetYPos() == 400);
+    EXPECT_EQ(rat.GetClips(), &ratClips);
     PreEdit();
     EXPECT_TRUE(rat.GetSpriteSheet() == rat_ss && rat.GetClips() == &ratClips) << "the rat could not be drawn";
     EXPECT_TRUE(!music2 || Mix_PlayingMusic() == 1);
@@ -65,25 +73,53 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     EXPECT_TRUE(IsTopState(QuitToDosState));
 }
 
-TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveReturnsToTheEditor)
+// The screen as rows of pixels, to find what a dialog changed.
+std::vector<Uint32> Screenshot()
 {
+    std::vector<Uint32> pixels;
+    Uint8 r, g, b;
+    for (int y = 0; y < SCREEN_HEIGHT; ++y)
+        for (int x = 0; x < SCREEN_WIDTH; ++x)
+        {
+            GetPixelRGB(screen, x, y, r, g, b);
+            pixels.push_back(static_cast<Uint32>(r << 16 | g << 8 | b));
+        }
+    return pixels;
+}
+
+int FirstChangedRow(const std::vector<Uint32>& before)
+{
+    const std::vector<Uint32> now = Screenshot();
+    for (size_t i = 0; i < now.size(); ++i)
+        if (now[i] != before[i])
+            return static_cast<int>(i) / SCREEN_WIDTH;
+    return SCREEN_HEIGHT;
+}
+
+TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
+{
+    ASSERT_NE(screen, nullptr);
     const char* const OLD = "Burger\n64 64\n";
     const struct { int downs; bool blocked; StateFunction top; size_t depth; const char* file; } cases[] = {
+        {0, false, EditorState, 2, OLD},                         // "Continue Editing"
         {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\n"}, // "Save and Quit"
         {2, false, BottomState, 1, OLD},                         // "Quit Without Saving"
         {1, true, EditorState, 2, OLD},                          // a save that cannot be written
     };
+    int dialogTop = -1;
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << c.downs << " down, blocked " << c.blocked);
         ResetGameState();
         Load(OLD);
         if (c.blocked)
-            fs::create_directory(SafeTempName(EDITOR_LEVEL_FILE));
+            fs::permissions(EDITOR_LEVEL_FILE, fs::perms(0444));
         rat.SetBothPos(5, 6);
         PushState(BottomState);
         PushState(EditorState);
-        PushState(QuitEditorState);
+        PushKeyPress(SDLK_ESCAPE);
+        EditorState(); // one frame drawn, then the quit dialog is pushed
+        const std::vector<Uint32> editor = Screenshot();
         PushChoice(c.downs);
         if (c.blocked)
             PushKeyPress(SDLK_RETURN); // acknowledges "Could Not Save Level"
@@ -94,7 +130,36 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveReturnsToTheEditor)
         EXPECT_EQ(StateStack.size(), c.depth);
         EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), c.file);
         EXPECT_EQ(guy.size(), 1u); // the level is still in memory
+        // The failure message, smaller than the quit dialog, shows over the
+        // editor alone: the dialog's top lines are gone.
+        if (c.downs == 0)
+            dialogTop = FirstChangedRow(editor);
+        if (c.blocked)
+        {
+            EXPECT_TRUE(FirstChangedRow(editor) > dialogTop && FirstChangedRow(editor) < SCREEN_HEIGHT / 2);
+        }
     }
+}
+
+// A level that could not be read whole is announced before editing starts;
+// its save keeps the whole old file beside the new one.
+TEST_F(EditorTest, PartlyReadLevelIsAnnouncedAndItsSaveKeepsTheOldFile)
+{
+    const std::string partly = "Cheese\n32 32\nCheese\n3 x4\nCheese\n64 64\n";
+    WriteFile(EDITOR_LEVEL_FILE, partly);
+    PushState(BottomState);
+    PushState(EditorState);
+    PreEdit();
+    EXPECT_EQ(cheese.size(), 1u);
+    ASSERT_TRUE(IsTopState(PartlyReadState));
+    PushKeyPress(SDLK_RETURN);
+    PartlyReadState();
+    EXPECT_TRUE(IsTopState(EditorState));
+    ASSERT_TRUE(SaveEdit());
+    EXPECT_EQ(ReadFile(EDITOR_BACKUP_FILE), partly);
+    WriteFile(EDITOR_LEVEL_FILE, "Cheese\n32 32\n");
+    PreEdit();
+    EXPECT_TRUE(IsTopState(EditorState)) << "a whole level was announced";
 }
 
 // ---- The panel ----

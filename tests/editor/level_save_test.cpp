@@ -1,8 +1,6 @@
 #include "tests/editor/editor_fixture.h"
 #include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -50,32 +48,6 @@ TEST_F(EditorTest, SavedTextIsTheRatThenEnemiesCheeseAndTilesInListOrderAndLoads
 // either the old level or the new one, whole. The tests run as root, where
 // file permissions stop nothing, so each failure below is one root meets too.
 const char* const OLD_LEVEL = "Rat\n64 800\nCheese\n96 96\nTerrain\n0 0 2 4\n";
-const std::string TEMP = SafeTempName(EDITOR_LEVEL_FILE);
-
-bool TempFileLeft() { return fs::exists(fs::symlink_status(TEMP)); }
-
-// SaveEdit in a child process that may write only `limit` bytes. The kernel
-// stops it with SIGXFSZ at exactly that byte, mid-write, unless the signal
-// is ignored: then the write fails as on a full disk. Returns the exit code,
-// or 128 + the signal that killed it.
-int SaveInChild(rlim_t limit, bool killAtLimit)
-{
-    fflush(nullptr);
-    pid_t child = fork();
-    if (child == 0)
-    {
-        struct rlimit noCore = {0, 0}, lim;
-        setrlimit(RLIMIT_CORE, &noCore);
-        signal(SIGXFSZ, killAtLimit ? SIG_DFL : SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &lim);
-        lim.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lim);
-        _exit(SaveEdit() ? 0 : 1);
-    }
-    int status = 0;
-    EXPECT_EQ(waitpid(child, &status, 0), child);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
 
 // It cannot prove what a power cut between the flush and the rename does;
 // there the order (flush, then rename) is what keeps the file whole.
@@ -91,48 +63,98 @@ TEST_F(EditorTest, SaveCutShortLeavesTheOldLevelWholeAndLoadable)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << "cut at " << c.cut << ", killed " << c.killed);
-        const rlim_t limit = static_cast<rlim_t>(c.cut * big.size());
-        EXPECT_EQ(SaveInChild(limit, c.killed), c.killed ? 128 + SIGXFSZ : 1);
+        for (const std::string& torn : TempFilesLeft())
+            fs::remove(torn);
+        const unsigned long limit = static_cast<unsigned long>(c.cut * big.size());
+        EXPECT_EQ(WriteWithFileSizeLimit(limit, c.killed, SaveEdit), c.killed ? 128 + SIGXFSZ : 1);
         EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), OLD_LEVEL);
-        EXPECT_EQ(TempFileLeft(), c.killed);
-        EXPECT_EQ(ReadFile(TEMP).size(), c.killed ? limit : 0); // the torn copy
+        // A failed save removes its temporary file; a killed one cannot.
+        const std::vector<std::string> left = TempFilesLeft();
+        ASSERT_EQ(left.size(), c.killed ? 1u : 0u);
+        if (c.killed)
+        {
+            EXPECT_EQ(ReadFile(left[0]).size(), limit); // the torn copy
+        }
     }
     LoadLevel(EDITOR_LEVEL_FILE);
     EXPECT_EQ(LevelFileText(), OLD_LEVEL);
-    // A save allowed exactly its size goes through and clears the torn copy.
     LoadLevel("big");
-    EXPECT_EQ(SaveInChild(big.size(), true), 0);
+    EXPECT_EQ(WriteWithFileSizeLimit(big.size(), true, SaveEdit), 0);
     EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), big);
-    EXPECT_FALSE(TempFileLeft());
+    EXPECT_EQ(ReadFile(EDITOR_BACKUP_FILE), OLD_LEVEL);
 }
 
-TEST_F(EditorTest, SaveKeepsTheFileModeWritesNoLinkAndFailsSafelyOnAFolder)
+// The save writes through the player's files, never around them: a link is
+// followed, a file of the player's named like a temporary file is left
+// alone, the mode stays, and what is not a writable regular file is kept.
+TEST_F(EditorTest, SaveKeepsTheOldFileAndTheModeWritesThroughLinksAndRefusesWhatItMayNotReplace)
 {
     WriteFile(EDITOR_LEVEL_FILE, OLD_LEVEL);
     fs::permissions(EDITOR_LEVEL_FILE, fs::perms(0640));
-    WriteFile("elsewhere", "untouched");
-    fs::create_symlink("elsewhere", TEMP); // left by a save long ago
+    const std::string playersTemp = std::string(EDITOR_LEVEL_FILE) + ".tmp";
+    WriteFile(playersTemp, "the player's own");
     Uint32 before = VEK_GetTicks();
     ASSERT_TRUE(SaveEdit());
     EXPECT_EQ(VEK_GetTicks() - before, 200u);
     EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), "Rat\n0 0\n");
     EXPECT_EQ(fs::status(EDITOR_LEVEL_FILE).permissions(), fs::perms(0640));
-    EXPECT_EQ(ReadFile("elsewhere"), "untouched");
-    EXPECT_FALSE(TempFileLeft());
+    EXPECT_EQ(ReadFile(EDITOR_BACKUP_FILE), OLD_LEVEL);
+    EXPECT_EQ(ReadFile(playersTemp), "the player's own");
+    EXPECT_TRUE(TempFilesLeft().empty());
 
-    // No file can be made where a folder stands, even by root.
-    fs::create_directory(TEMP);
-    before = VEK_GetTicks();
+    // A link is saved into its target, and stays a link.
+    fs::create_directory("levelmap0.d");
+    fs::rename(EDITOR_LEVEL_FILE, "levelmap0.d/target");
+    fs::create_symlink("levelmap0.d/target", EDITOR_LEVEL_FILE);
     rat.SetBothPos(7, 7);
-    EXPECT_FALSE(SaveEdit());
-    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), "Rat\n0 0\n");
-    EXPECT_EQ(VEK_GetTicks(), before); // no pause after a failed save
-    fs::remove(TEMP);
-    fs::remove(EDITOR_LEVEL_FILE);
-    fs::create_directory(EDITOR_LEVEL_FILE);
-    EXPECT_FALSE(SaveEdit());
-    EXPECT_TRUE(fs::is_directory(EDITOR_LEVEL_FILE));
-    EXPECT_FALSE(TempFileLeft());
+    ASSERT_TRUE(SaveEdit());
+    EXPECT_TRUE(fs::is_symlink(EDITOR_LEVEL_FILE));
+    EXPECT_EQ(ReadFile("levelmap0.d/target"), "Rat\n7 7\n");
+    EXPECT_EQ(ReadFile(EDITOR_BACKUP_FILE), "Rat\n0 0\n");
+
+    // Read-only (root too is refused), a folder, a FIFO: each is left as it
+    // was, and no failed save pauses or leaves a temporary file.
+    fs::permissions("levelmap0.d/target", fs::perms(0444));
+    fs::create_directory("folder");
+    ASSERT_EQ(mkfifo("fifo", 0666), 0);
+    for (const char* kept : {"levelmap0.d/target", "folder", "fifo"})
+    {
+        SCOPED_TRACE(kept);
+        fs::remove(EDITOR_LEVEL_FILE);
+        fs::create_symlink(kept, EDITOR_LEVEL_FILE);
+        // Nothing but a regular file is read (a FIFO would block the game).
+        EXPECT_EQ(LoadLevel(EDITOR_LEVEL_FILE).stoppedEarly, std::string(kept) != "levelmap0.d/target");
+        rat.SetBothPos(9, 9);
+        before = VEK_GetTicks();
+        EXPECT_FALSE(SaveEdit());
+        EXPECT_EQ(VEK_GetTicks(), before);
+        EXPECT_TRUE(TempFilesLeft().empty());
+    }
+    EXPECT_EQ(ReadFile("levelmap0.d/target"), "Rat\n7 7\n");
+    EXPECT_TRUE(fs::is_directory("folder") && fs::is_fifo("fifo"));
+    fs::remove_all("levelmap0.d");
+    fs::remove("folder");
+    fs::remove("fifo");
+}
+
+// A rat left below the world by a fall, in a level with no rat record of
+// its own, must not be saved there: the saved level would kill it at once
+// on every start. The same goes for a rat beyond the level's sides.
+TEST_F(EditorTest, SavedRatIsWhereItStandsUnlessPlayWouldKillItOrItIsOutsideTheLevel)
+{
+    const struct { int x, y; const char* saved; } cases[] = {
+        {100, 932, "Rat\n100 932\n"},  // its feet on the bottom edge
+        {100, 933, "Rat\n64 800\n"},   // one pixel lower: dead at once
+        {300, 4000, "Rat\n64 800\n"},  // long fallen
+        {-1, 500, "Rat\n64 800\n"},    // beyond the left side
+        {6104, 500, "Rat\n6104 500\n"}, // against the right side
+        {6105, 500, "Rat\n64 800\n"}};
+    for (const auto& c : cases)
+    {
+        Load(OLD_LEVEL); // starts the rat at 64,800
+        rat.SetBothPos(c.x, c.y);
+        EXPECT_EQ(LevelFileText().substr(0, LevelFileText().find('C')), c.saved) << c.x << "," << c.y;
+    }
 }
 
 } // namespace

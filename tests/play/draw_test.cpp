@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <cstring>
+#include <functional>
 #include "play/draw.h"
 #include "tests/play/play_fixture.h"
 
@@ -17,7 +18,7 @@ struct HudText { std::string text; int x; SDL_Color color; };
 
 // True when draw puts exactly these texts, in these colours and places, on a
 // black screen.
-static bool HudShows(void (*draw)(), const std::vector<HudText>& texts)
+static bool HudShows(const std::function<void()>& draw, const std::vector<HudText>& texts)
 {
     FillScreen(0, 0, 0);
     draw();
@@ -88,11 +89,8 @@ TEST_F(DrawTest, HudShowsCheeseLivesAndTimeAlongTheTop)
     LoadLevel("levelmap1");
     score = 9;
     rat.SetLives(4);
-    gameTimer.Start();
-    AdvanceFakeClock(123456);
     frameCount = 1;
-    EXPECT_TRUE(
-        HudShows(DrawHUD, {{"Cheese: 9/12", 20, color2}, {"Lives: 4", 240, color2}, {"Time: 277", 440, color2}}));
+    EXPECT_TRUE(HudShows([] { DrawHUD(123456); }, {{"Cheese: 9/12", 20, color2}, {"Lives: 4", 240, color2}, {"Time: 277", 440, color2}}));
     // All the respawn glide shows.
     EXPECT_TRUE(HudShows(DrawHUDLives, {{"Lives: 4", 240, color2}}));
 }
@@ -106,10 +104,8 @@ TEST_F(DrawTest, TimeFlickersRedFromFiftySecondsLeft)
                           {401000, 3, "Time: 4294967295", false}};
     for (const Case& c : cases)
     {
-        gameTimer.Start();
-        AdvanceFakeClock(c.elapsedMs);
         frameCount = c.frame;
-        EXPECT_TRUE(HudShows(DrawHUDTime, {{c.text, 440, c.red ? SDL_Color{255, 0, 0, 0} : color2}})) << c.frame;
+        EXPECT_TRUE(HudShows([&] { DrawHUDTime(c.elapsedMs); }, {{c.text, 440, c.red ? SDL_Color{255, 0, 0, 0} : color2}})) << c.frame;
     }
 }
 
@@ -118,18 +114,18 @@ TEST_F(DrawTest, TheLevelClockCostsALifeAt401WholeSeconds)
 {
     StartLevel(Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 10));
     AdvanceFakeClock(401 * 1000 - 1);
-    PlayFrame();
+    PlayFrame(ReadLiveInput(true), false);
     EXPECT_EQ(LIVES, rat.GetLives());
     // Falling out of the world in the same frame costs a second life.
     rat.SetBothPos(100, LEVEL_HEIGHT);
     AdvanceFakeClock(1);
-    PlayFrame();
+    PlayFrame(ReadLiveInput(true), false);
     EXPECT_EQ(LIVES - 2, rat.GetLives());
     EXPECT_TRUE(IsTopState(RespawnState));
-    EXPECT_TRUE(HudShows(DrawHUDTime, {{"Time: 400", 440, color2}}));
+    EXPECT_TRUE(HudShows([] { DrawHUDTime(LevelClockAfterFrame()); }, {{"Time: 400", 440, color2}}));
     // Other deaths leave the clock running.
     AdvanceFakeClock(5000);
-    PlayFrame();
+    PlayFrame(ReadLiveInput(true), false);
     EXPECT_EQ(LIVES - 3, rat.GetLives());
     EXPECT_EQ(5000u, gameTimer.GetTicks());
 }

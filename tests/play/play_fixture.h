@@ -7,6 +7,7 @@
 #include "app/state_stack.h"
 #include "enemies/guy.h"
 #include "play/level_file.h"
+#include "play/live_input.h"
 #include "play/play_state.h"
 #include "tests/support/test_env.h"
 #include "world/constants.h"
@@ -74,13 +75,14 @@ protected:
         PrePlay();
     }
 
-    // Frames as the play state runs them, paced by hand, up to a loss.
-    // False when the game was lost.
+    // Frames of play on the live input (the keys and events the test set,
+    // the fake clock), paced by hand, up to a loss. False when the game was
+    // lost.
     bool Frames(int n = 1)
     {
         bool going = true;
         for (int i = 0; i < n && going; ++i, ++frameCount, AdvanceFakeClock(20))
-            going = PlayFrame();
+            going = PlayFrame(ReadLiveInput(true), false);
         return going;
     }
 

@@ -64,7 +64,7 @@ TEST_F(PlayFrameTest, FallingOutOfTheWorldCostsALifeAndTheRatGlidesHome)
     int lastDistance = 1 << 30, frames = 0;
     for (; frames < 200 && IsTopState(RespawnState); ++frames)
     {
-        RespawnFrame();
+        RespawnFrame(ReadLiveInput(false), false);
         int distance = std::abs(rat.GetXPos() - 300) + std::abs(rat.GetYPos() - 800);
         EXPECT_LT(distance, lastDistance);
         lastDistance = distance;

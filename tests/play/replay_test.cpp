@@ -1,20 +1,32 @@
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
 #include "enemies/scientist.h"
+#include "app/options.h"
+#include "play/game_recorder.h"
 #include "play/replay.h"
+#include "play/replay_run.h"
 #include "tests/play/play_fixture.h"
+#include "toolkit/vek_clock.h"
 
 TEST(ReplayTextTest, ParseThenFormatGivesTheSameReplay)
 {
-    const std::string text =
-        "level 2\nseed 4000000000\nhold 120 RU\npress escape\nhold 30 -\nexpect lost 2345 0 37 -5 620\n";
+    const std::string text = "level 2\nchecksum 0000beef\nseed 4000000000\nframecount 4294967295\nhold 120 RU\n"
+                             "press escape\npause 7\nhold 30 -\npress close\nhold 1 L\n"
+                             "clock 1 0*16 -3 2 0 0 0 0 0 0 0 0 0 0 0 0\nclock 5*2\n"
+                             "expect lost 2345 0 37 -5 620\n";
     Replay replay;
     std::string error;
     ASSERT_TRUE(ParseReplay("# a run\n\n" + text + "  # indented\n", replay, &error)) << error;
     EXPECT_EQ(text, FormatReplay(replay));
-    ASSERT_EQ(3u, replay.steps.size());
+    ASSERT_EQ(6u, replay.steps.size());
     EXPECT_TRUE(replay.steps[0].right && replay.steps[0].up && !replay.steps[0].left);
+    EXPECT_EQ(7, replay.steps[2].pause);
     EXPECT_EQ(-5, replay.expect.ratX);
+    EXPECT_EQ(0xbeefu, replay.checksum);
+    ASSERT_EQ(17u, replay.clock.size());
+    EXPECT_EQ(16, replay.clock[1].frames);
+    EXPECT_EQ(-3, replay.clock[2].extraMs);
 }
 
 TEST(ReplayTextTest, MistakesAreReportedWithTheirLine)
@@ -22,7 +34,9 @@ TEST(ReplayTextTest, MistakesAreReportedWithTheirLine)
     // The mistake is on the last line of each.
     for (std::string text : {"level 3\n", "seed -1\n", "hold 5 X\n", "hold 5 RR\n", "hold 5\n", "hold -5 R\n",
                              "hold 5x R\n", "level 1\npress q\n", "level 1\n\njump 3\n", "expect won 1 2 3 4\n",
-                             "expect maybe 1 2 3 4 5\n", "expect won 1 2 3 4 5x\n"})
+                             "expect maybe 1 2 3 4 5\n", "expect won 1 2 3 4 5x\n",
+                             "checksum 0000beefa\n", "checksum BEEF\n", "framecount -1\n", "pause 0\n",
+                             "level 1\nclock 0 1*0\n", "clock 1*\n", "clock *3\n", "clock 2000000000\n"})
     {
         Replay replay;
         std::string error;
@@ -43,12 +57,12 @@ TEST(ReplayTextTest, RecordingTheExpectLineKeepsEverythingElse)
 using ReplayRunTest = PlayTest;
 
 // The outcome, and where the scientist's last throw went.
-static std::string Play(const std::string& text, bool draw = false)
+static std::string Play(const std::string& text)
 {
     Replay replay;
     std::string error;
     EXPECT_TRUE(ParseReplay(text, replay, &error)) << error;
-    std::string outcome = FormatOutcome(RunReplay(replay, draw));
+    std::string outcome = FormatOutcome(RunReplay(replay));
     for (Guy* g : guy)
         if (Scientist* s = dynamic_cast<Scientist*>(g))
             outcome += " " + std::to_string(s->GetProjectile().GetXPos()) + "," +
@@ -79,14 +93,117 @@ TEST_F(ReplayRunTest, SmallRunsEndAsPlayedAndLeaveTheGameAsTheyFoundIt)
     }
 }
 
-TEST_F(ReplayRunTest, DrawingOrPausingDoesNotChangeTheOutcome)
+TEST_F(ReplayRunTest, AChangedLevelFileIsNamed)
 {
-    // Water animates with rand() as it is drawn; the scientist throws with
-    // the game's own generator.
-    WriteFile("levelmap1", Rec("Rat", 5300, STANDING_Y) + Floor(FLOOR_ROW, 160, 191) +
-                               TileRec("Water", 170, FLOOR_ROW + 1, GHOST, 0) +
-                               Rec("Scientist", 5700, FLOOR_Y - SCIENTIST_HEIGHT) + Rec("Cheese", 5500, 700));
-    const std::string plain = Play("level 1\nseed 77\nhold 40 R\nhold 30 RU\nhold 900 L\n");
-    EXPECT_EQ(plain, Play("level 1\nseed 77\nhold 40 R\nhold 30 RU\nhold 900 L\n", true));
-    EXPECT_EQ(plain, Play("level 1\nseed 77\nhold 40 R\npress p\nhold 30 RU\npress escape\nhold 900 L\n"));
+    WriteFile("levelmap2", Rec("Rat", 100, STANDING_Y));
+    Replay replay;
+    ASSERT_TRUE(ParseReplay("level 2\nhold 5 R\n", replay));
+    std::string error;
+    EXPECT_TRUE(ReplayLevelMatches(replay, &error)); // none recorded
+    replay.hasChecksum = true;
+    replay.checksum = LevelChecksum("levelmap2");
+    EXPECT_TRUE(ReplayLevelMatches(replay, &error));
+    WriteFile("levelmap2", Rec("Rat", 101, STANDING_Y));
+    EXPECT_FALSE(ReplayLevelMatches(replay, &error));
+    EXPECT_NE(std::string::npos, error.find("levelmap2")) << error;
+}
+
+// The recording goes to lastgame.replay or to the --record file; one that
+// cannot be written is only reported.
+TEST_F(ReplayRunTest, TheRecordingGoesWhereItIsToldOrIsReported)
+{
+    struct Case { const char* record; const char* written; bool blocked; };
+    const Case cases[] = {{"", LAST_GAME_REPLAY, false}, {"mine.replay", "mine.replay", false},
+                          {"", LAST_GAME_REPLAY, true}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.written);
+        Options options;
+        options.record = c.record;
+        SetProgramOptions(options);
+        std::filesystem::remove_all(c.written);
+        if (c.blocked)
+            std::filesystem::create_directory(c.written);
+        Restart();
+        StartLevel(Rec("Rat", 100, STANDING_Y));
+        BeginGameRecording();
+        RecordGameFrame(FrameInput());
+        testing::internal::CaptureStderr();
+        EndGameRecording();
+        FinishRecordingWrites();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(c.blocked, said.find(c.written) != std::string::npos) << said;
+        EXPECT_EQ(c.blocked, std::filesystem::is_directory(c.written));
+        EXPECT_EQ(!c.blocked, ReadFile(c.written).find("\nexpect running 1 5 0 100 ") != std::string::npos);
+        std::filesystem::remove_all(c.written);
+    }
+    SetProgramOptions(Options());
+}
+
+// The live game, played through its own states on the fake clock: the
+// script below holds keys, pauses, and now and then stalls the clock the
+// way a loaded machine does, or by 401 seconds to spend a life on the time
+// limit.
+namespace
+{
+int scriptCalls = 0;
+const Uint32 FIRST_FRAME = 1234;
+
+void ScriptedDelay(Uint32 ms)
+{
+    ++scriptCalls;
+    AdvanceFakeClock(ms + (scriptCalls % 7 == 0 ? 3 : 0));
+    const Uint32 f = frameCount - FIRST_FRAME;
+    if (f == 2)
+        HoldKey(SDLK_RIGHT);
+    if (f == 20 || f == 90)
+        HoldKey(SDLK_UP);
+    if (f == 35 || f == 100)
+        HoldKey(SDLK_UP, false);
+    if (f == 50)
+        PushKeyPress(SDLK_p);
+    if (IsTopState(PauseState) && f % 10 == 0)
+        PushKeyPress(SDLK_RETURN);
+    if (f == 70)
+        HoldKey(SDLK_LEFT);
+    if (f == 160)
+        HoldKey(SDLK_LEFT, false);
+    // From here on the rat runs in bursts, so where the game leaves it
+    // depends on which frames were control frames.
+    if (f >= 160)
+        HoldKey(SDLK_RIGHT, (f / 7) % 2 == 0);
+    if (f > 200 && f % 60 == 0)
+        AdvanceFakeClock(401 * 1000);
+}
+} // namespace
+
+TEST_F(ReplayRunTest, ALiveGameReplaysToTheEndItCameTo)
+{
+    // A floor with a pit in it, cheese on the way and a burger to meet.
+    WriteFile("levelmap1", Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 12) + Floor(FLOOR_ROW, 16, 60) +
+                               Rec("Cheese", 300, 740) + Rec("Burger", 900, FLOOR_Y - BURGER_HEIGHT));
+    level = 1;
+    frameCount = FIRST_FRAME;
+    VEK_SetDelaySink(ScriptedDelay);
+    PushState(MenuState);
+    PushState(PlayState);
+    BeginGameRecording();
+    PrePlay();
+    for (int guard = 0; guard < 10000 && !IsTopState(LostState) && !IsTopState(WonState); ++guard)
+        StateStack.top().StatePointer();
+    ASSERT_TRUE(IsTopState(LostState));
+    ReplayOutcome live{"lost", 0, rat.GetLives(), score, rat.GetXPos(), rat.GetYPos()};
+    FinishRecordingWrites();
+
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(LoadReplay(LAST_GAME_REPLAY, replay, &error)) << error;
+    const std::string text = ReadFile(LAST_GAME_REPLAY);
+    for (const char* line : {"\nchecksum ", "\nframecount 1234\n", "\npress p\n", "\npause ", "\nclock "})
+        EXPECT_NE(std::string::npos, text.find(line)) << line << " in\n" << text;
+    // The last life went on the time limit, on the floor.
+    EXPECT_EQ(STANDING_Y, live.ratY);
+    live.frame = replay.expect.frame;
+    EXPECT_EQ(FormatOutcome(live), FormatOutcome(replay.expect));
+    EXPECT_EQ(FormatOutcome(replay.expect), FormatOutcome(RunReplay(replay)));
 }

@@ -5,6 +5,7 @@
 #include "enemies/scientist.h"
 #include "play/level_file.h"
 #include "play/replay.h"
+#include "play/replay_run.h"
 #include "tests/support/test_env.h"
 #include "world/constants.h"
 

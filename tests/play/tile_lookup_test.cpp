@@ -45,17 +45,11 @@ std::vector<std::string> StatesOfRun(const Scenario& s, bool fullScan)
 {
     UseFullTileScanForTests(fullScan);
     std::vector<std::string> states;
-    FrameDriver driver;
-    driver.Start(s.slot, s.seed);
-    for (const FrameInput& in : s.input)
     {
-        if (driver.Logic(in) == FrameDrawing::Ended)
-            break;
-        states.push_back(WorldState());
-        if (!driver.EndFrame())
-            break;
+        FrameDriver driver(s);
+        while (driver.Logic() != FrameDrawing::Ended)
+            states.push_back(WorldState());
     }
-    driver.Finish();
     UseFullTileScanForTests(false);
     return states;
 }
@@ -83,12 +77,12 @@ protected:
 
 TEST_F(TileLookup, GridAndFullScanAgreeOnEveryFrame)
 {
-    std::vector<Scenario> scenarios = {{"densest", DENSE_SLOT, 1, DensestLevelInput(600)}};
+    std::vector<Scenario> scenarios = {MakeScenario("densest", DensestLevelReplay(DENSE_SLOT, 600))};
     for (const char* name : {"rat_adventure", "eel_challenge"})
     {
         Replay replay;
         ASSERT_TRUE(LoadReplay(std::string(SOURCE_DIR) + "/levels/replays/" + name + ".replay", replay));
-        scenarios.push_back({name, replay.level, replay.seed, ExpandReplay(replay)});
+        scenarios.push_back(MakeScenario(name, replay));
     }
     for (const Scenario& s : scenarios)
     {

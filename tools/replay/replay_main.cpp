@@ -15,6 +15,7 @@
 #include "app/startup.h"
 #include "play/level_file.h"
 #include "play/replay.h"
+#include "play/replay_run.h"
 
 static int Usage()
 {
@@ -24,10 +25,10 @@ static int Usage()
 
 static bool StartHeadless()
 {
-    // No window is wanted; the game's drawing still needs a screen.
+    // No window is wanted; the game's drawing still needs a screen. No
+    // sound is opened: the outcome does not depend on it.
     setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    if (!init() || !load_files())
+    if (!init(false) || !load_files(false))
         return false;
     SetClips();
     SetGuyDefaults();
@@ -77,12 +78,17 @@ int main(int argc, char* argv[])
         std::cerr << fileName << ": " << error << "\n";
         return 2;
     }
+    if (!ReplayLevelMatches(replay, &error))
+    {
+        std::cerr << fileName << ": " << error << "\n";
+        return 2;
+    }
     if (!StartHeadless())
     {
         std::cerr << "cannot start the game here: are the assets in this folder?\n";
         return 2;
     }
-    ReplayOutcome outcome = RunReplay(replay, draw);
+    ReplayOutcome outcome = RunReplay(replay, draw ? ReplayMode::Drawn : ReplayMode::Headless);
     StopHeadless();
 
     std::cout << "outcome: " << FormatOutcome(outcome) << "\n";

@@ -3,7 +3,8 @@
 // Searches held-key sequences that win a level, run in a folder holding the
 // assets and the level files. The game lives in globals, so a state is
 // copied by fork(): each candidate runs in a child process from the current
-// state and reports a score through a pipe. The search is greedy with a
+// state and reports a score through a pipe. No sound is opened, so no other
+// thread is running when a child is made. The search is greedy with a
 // two-macro lookahead; when every choice dies it backs up a few macros and
 // bans the one it took there. The found sequence is checked with RunReplay
 // and written with its expect line.
@@ -26,8 +27,7 @@
 #include "enemies/scientist.h"
 #include "play/play_state.h"
 #include "play/replay.h"
-#include "toolkit/vek_clock.h"
-#include "world/game_random.h"
+#include "play/replay_run.h"
 
 namespace
 {
@@ -48,66 +48,33 @@ const std::vector<Macro> ESCAPES = {
     {true, false, false, 24},  {true, false, true, 24},
 };
 
-// The run loop of a replay, kept step for step the same as RunReplay's.
-Uint32 clockNow = 1000;
-Uint32 Ticks() { return clockNow; }
-void Delay(Uint32 ms) { clockNow += ms; }
-int framesRun = 0;
+// The game being searched, run through the replays' own frame loop.
+ReplayGame* game = nullptr;
 // Steps played before the search starts (a partial run to resume from).
 std::vector<ReplayStep> prefix;
 
-void SetKeys(const Macro& m)
-{
-    Uint8* keys = SDL_GetKeyState(NULL);
-    keys[SDLK_LEFT] = m.left;
-    keys[SDLK_RIGHT] = m.right;
-    keys[SDLK_UP] = m.up;
-}
+int FramesRun() { return game ? game->Frames() : 0; }
 
 bool Over() { return IsTopState(WonState) || IsTopState(LostState); }
 
-bool Frame()
-{
-    if (IsTopState(PlayState))
-        PlayFrame();
-    else if (IsTopState(RespawnState))
-        RespawnFrame();
-    else
-        return false;
-    framesRun += 1;
-    frameCount += 1;
-    clockNow += 20;
-    return !Over();
-}
+bool Frame(const Macro& m) { return game->Frame(m.left, m.right, m.up); }
 
+// Only ever in a child process, which exits with the game still going.
 void StartRun(int slot, unsigned seed)
 {
-    while (!StateStack.empty())
-        StateStack.pop();
-    SetKeys({false, false, false, 0});
-    frameCount = 0;
-    clockNow = 1000;
-    VEK_SetTickSource(Ticks);
-    VEK_SetDelaySink(Delay);
-    srand(seed);
-    SeedGameRandom(seed);
-    rat = Rat();
-    rat.SetDefaults(rat_ss, &ratClips);
-    camera.SetBothPos(0, 0);
-    level = slot;
-    PushState(MenuState);
-    PushState(PlayState);
-    PrePlay();
+    Replay start;
+    start.level = slot;
+    start.seed = seed;
+    game = new ReplayGame(start, ReplayMode::Headless);
 }
 
 // Runs a macro; false when the game ended or a life was lost on the way.
 bool RunMacro(const Macro& m, bool stopOnDeath)
 {
-    SetKeys(m);
     int lives = rat.GetLives();
     for (int f = 0; f < m.frames; ++f)
     {
-        if (!Frame())
+        if (!Frame(m))
             return false;
         if (stopOnDeath && rat.GetLives() < lives)
             return false;
@@ -147,7 +114,7 @@ bool SupportBelow()
 double Score(int startLives)
 {
     if (IsTopState(WonState))
-        return 1e12 - framesRun;
+        return 1e12 - FramesRun();
     if (rat.GetLives() < startLives || !rat.IsAlive())
         return -1e9;
     double score = 0;
@@ -177,6 +144,13 @@ double InChild(Body body)
     if (pipe(fds) != 0)
         return -1e18;
     pid_t pid = fork();
+    if (pid < 0)
+    {
+        std::perror("sumprun-replaysearch: fork");
+        close(fds[0]);
+        close(fds[1]);
+        return -1e18;
+    }
     if (pid == 0)
     {
         close(fds[0]);
@@ -201,9 +175,9 @@ double EvaluateCandidate(int first, int second)
         int lives = rat.GetLives();
         bool going = RunMacro(MACROS[first], true) && RunMacro(MACROS[second], true);
         if (IsTopState(WonState))
-            return 1e12 - framesRun;
+            return 1e12 - FramesRun();
         if (!going || rat.GetLives() < lives)
-            return -1e9 + framesRun;
+            return -1e9 + FramesRun();
         return Score(lives);
     });
 }
@@ -254,10 +228,16 @@ Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<
     if (pipe(fds) != 0)
         return Result::Stuck;
     pid_t pid = fork();
+    if (pid < 0)
+    {
+        std::perror("sumprun-replaysearch: fork");
+        close(fds[0]);
+        close(fds[1]);
+        return Result::Stuck;
+    }
     if (pid == 0)
     {
         close(fds[0]);
-        framesRun = 0;
         StartRun(slot, seed);
         for (const ReplayStep& p : prefix)
             RunMacro({p.left, p.right, p.up, p.frames}, false);
@@ -271,7 +251,7 @@ Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<
                 result = Result::Won;
                 break;
             }
-            if (framesRun > maxFrames || Over())
+            if (FramesRun() > maxFrames || Over())
             {
                 result = Result::TooLong;
                 break;
@@ -301,7 +281,7 @@ Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<
             }
             if (bestMacro < 0)
             {
-                std::fprintf(stderr, "  no way on at frame %d x %d y %d\n", framesRun, rat.GetXPos(), rat.GetYPos());
+                std::fprintf(stderr, "  no way on at frame %d x %d y %d\n", FramesRun(), rat.GetXPos(), rat.GetYPos());
                 break;
             }
             steps.push_back(bestMacro);
@@ -312,7 +292,7 @@ Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<
                 partial << FormatReplay(ToReplay(slot, seed, steps));
                 Scientist* s = FindScientist();
                 std::fprintf(stderr, "  frame %d x %d y %d lives %d score %d hits %d sci x %d action %d%s\n",
-                             framesRun, rat.GetXPos(), rat.GetYPos(), rat.GetLives(), score, Hits(s),
+                             FramesRun(), rat.GetXPos(), rat.GetYPos(), rat.GetLives(), score, Hits(s),
                              s ? s->GetXPos() : -1, s ? s->GetAction() : -1,
                              s && s->IsVulnerable() ? " vulnerable" : "");
             }
@@ -392,9 +372,10 @@ int main(int argc, char** argv)
         }
         prefix = start.steps;
     }
+    // No sound at all: a child forked while an audio thread holds its lock
+    // could wait on it for ever.
     setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (!init() || !load_files())
+    if (!init(false) || !load_files(false))
     {
         std::cerr << "the game could not start here (assets missing?)\n";
         return 1;

@@ -1,0 +1,192 @@
+#include "play/replay_run.h"
+#include <cstdlib>
+#include "app/globals.h"
+#include "app/menu_states.h"
+#include "app/state_stack.h"
+#include "play/play_state.h"
+#include "world/game_random.h"
+
+FramePress PressFromName(const std::string& name)
+{
+    if (name == "p")
+        return FramePress::P;
+    if (name == "escape")
+        return FramePress::Escape;
+    if (name == "return")
+        return FramePress::Return;
+    if (name == "close")
+        return FramePress::Close;
+    return FramePress::None;
+}
+
+std::string PressName(FramePress press)
+{
+    switch (press)
+    {
+    case FramePress::P:
+        return "p";
+    case FramePress::Escape:
+        return "escape";
+    case FramePress::Return:
+        return "return";
+    case FramePress::Close:
+        return "close";
+    default:
+        return "";
+    }
+}
+
+static bool GameOver() { return IsTopState(WonState) || IsTopState(LostState); }
+
+ReplayGame::ReplayGame(const Replay& replay, ReplayMode mode)
+    : mode(mode), clockBefore(-REPLAY_FRAME_MS), savedFrameCount(frameCount), savedLevel(level), savedHiScore(hiScore)
+{
+    for (; !StateStack.empty(); StateStack.pop())
+        savedStack.insert(savedStack.begin(), StateStack.top().StatePointer);
+    // Everything a game reads that outlives a game starts as the replay
+    // says, so the same replay always plays out the same.
+    frameCount = replay.firstFrameCount;
+    SeedGameRandom(replay.seed);
+    rat = Rat();
+    rat.SetDefaults(rat_ss, &ratClips);
+    camera.SetBothPos(0, 0);
+    level = replay.level;
+    PushState(MenuState);
+    PushState(PlayState);
+    PrePlay();
+}
+
+ReplayGame::~ReplayGame()
+{
+    PopAll();
+    for (StateFunction state : savedStack)
+        PushState(state);
+    frameCount = savedFrameCount;
+    level = savedLevel;
+    hiScore = savedHiScore;
+}
+
+void ReplayGame::Press(FramePress press) { presses.push_back(press); }
+
+// Presses and dialogs are the game's own; only their time goes by here.
+void ReplayGame::Pause(int pauseFrames)
+{
+    if (mode != ReplayMode::Watched)
+    {
+        frameCount += static_cast<Uint32>(pauseFrames);
+        return;
+    }
+    for (int i = 0; i < pauseFrames; ++i)
+        CapFrameRate();
+}
+
+// A dialog opened by a press was closed by the player before play went on.
+void ReplayGame::CloseDialogs()
+{
+    while (!StateStack.empty() && !IsTopState(PlayState) && !IsTopState(RespawnState) && !IsTopState(MenuState) &&
+           !GameOver())
+        PopState();
+}
+
+// The watcher's window: events are not input to a replay, only a close
+// request ends the watching.
+static bool WindowClosed()
+{
+    bool closed = false;
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+        closed = closed || e.type == SDL_QUIT;
+    return closed;
+}
+
+bool ReplayGame::Frame(bool left, bool right, bool up, int clockExtraMs)
+{
+    CloseDialogs();
+    const bool play = IsTopState(PlayState);
+    if (closed || (!play && !IsTopState(RespawnState)))
+        return false;
+    FrameInput input;
+    input.left = left;
+    input.right = right;
+    input.up = up;
+    input.levelClockMs = static_cast<Uint32>(clockBefore + REPLAY_FRAME_MS + clockExtraMs);
+    if (play && !presses.empty())
+    {
+        input.press = presses.front();
+        presses.erase(presses.begin());
+    }
+    const bool draw = mode != ReplayMode::Headless;
+    bool going = true;
+    if (play)
+        going = PlayFrame(input, draw);
+    else
+        RespawnFrame(input, draw);
+    clockBefore = LevelClockAfterFrame();
+    frames += 1;
+    if (mode == ReplayMode::Watched)
+    {
+        closed = WindowClosed();
+        if (going)
+            CapFrameRate();
+    }
+    else
+        frameCount += 1;
+    return going && !GameOver() && !closed;
+}
+
+ReplayOutcome GameOutcome(int frames)
+{
+    ReplayOutcome outcome;
+    outcome.result = IsTopState(WonState) ? "won" : IsTopState(LostState) ? "lost" : "running";
+    outcome.frame = frames;
+    outcome.lives = rat.GetLives();
+    outcome.score = score;
+    outcome.ratX = rat.GetXPos();
+    outcome.ratY = rat.GetYPos();
+    return outcome;
+}
+
+namespace
+{
+// The clock lines read one frame at a time.
+class ClockReader
+{
+public:
+    explicit ClockReader(const std::vector<ClockRun>& runs) : runs(runs) {}
+    int Next()
+    {
+        while (run < runs.size() && used == runs[run].frames)
+        {
+            ++run;
+            used = 0;
+        }
+        if (run == runs.size())
+            return 0;
+        ++used;
+        return runs[run].extraMs;
+    }
+
+private:
+    const std::vector<ClockRun>& runs;
+    size_t run = 0;
+    int used = 0;
+};
+} // namespace
+
+ReplayOutcome RunReplay(const Replay& replay, ReplayMode mode)
+{
+    ReplayGame game(replay, mode);
+    ClockReader clock(replay.clock);
+    bool going = true;
+    for (size_t i = 0; going && i < replay.steps.size(); ++i)
+    {
+        const ReplayStep& step = replay.steps[i];
+        if (!step.press.empty())
+            game.Press(PressFromName(step.press));
+        else if (step.pause > 0)
+            game.Pause(step.pause);
+        for (int f = 0; going && f < step.frames; ++f)
+            going = game.Frame(step.left, step.right, step.up, clock.Next());
+    }
+    return game.Outcome();
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+// Runs write in a child process that may write files only up to limit
+// bytes. The kernel stops it with SIGXFSZ at exactly that byte, mid-write,
+// unless killAtLimit is false: then the write fails as on a full disk.
+// Returns the child's exit code (0 when write returned true, else 1), or
+// 128 + the signal that killed it.
+int WriteWithFileSizeLimit(unsigned long limit, bool killAtLimit, const std::function<bool()>& write);
+
+// The temporary files of safe writes left in the working folder.
+std::vector<std::string> TempFilesLeft();
