@@ -9,11 +9,12 @@
 // fraction of the cost. VEK_BlitSurface uses them by itself whenever a
 // registered sheet is blitted with one of its registered clips.
 
-// Cuts the clips of sheet into surfaces. The sheet is held (its reference
-// count raised) until VEK_ForgetAllClips, so its address cannot be reused
-// by another surface meanwhile. A sheet that cannot be copied exactly (per
-// surface alpha, a palette, an unkeyed clip reaching out of the sheet) is
-// left to draw from the sheet.
+// Registers the clips of sheet, each cut into a surface the first time it
+// is drawn. The sheet is held (its reference count raised) until
+// VEK_ForgetAllClips, so its address cannot be reused by another surface
+// meanwhile. A sheet that cannot be copied exactly (per surface alpha, a
+// palette) and an unkeyed clip reaching out of its sheet draw from the
+// sheet.
 void VEK_CutClips(SDL_Surface* sheet, const std::vector<SDL_Rect>& clips);
 
 // The surface cut for clip of sheet, or null.
