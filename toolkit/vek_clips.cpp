@@ -68,7 +68,12 @@ SDL_Surface* CutOne(SDL_Surface* sheet, const SDL_Rect& clip)
         return nullptr;
     }
     if (keyed)
-        SDL_SetColorKey(cut, sheet->flags & (SDL_SRCCOLORKEY | SDL_RLEACCEL), f->colorkey);
+    {
+        // A sheet asked for run-length acceleration (RLEACCELOK) gets it at
+        // its first blit (RLEACCEL); the copy asks for it the same way.
+        const bool accelerated = (sheet->flags & (SDL_RLEACCEL | SDL_RLEACCELOK)) != 0;
+        SDL_SetColorKey(cut, SDL_SRCCOLORKEY | (accelerated ? SDL_RLEACCEL : 0), f->colorkey);
+    }
     // SDL encodes a surface's runs at its first blit and then lets go of
     // its plain pixels; one blit now keeps the copies from ever holding
     // both at once.
