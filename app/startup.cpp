@@ -8,6 +8,7 @@
 #include "app/options.h"
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
+#include "app/video_start.h"
 #include "play/draw.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -17,6 +18,7 @@
 #include "play/level_file.h"
 #include "play/replay_run.h"
 #include "toolkit/vek_clips.h"
+#include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
 #include "world/constants.h"
@@ -57,6 +59,8 @@ int SDL_main(int argc, char* argv[])
     if (!ProgramOptions().watch.empty())
         return WatchReplay(ProgramOptions().watch);
 
+    // Before SDL starts, so that SDL leaves these signals to us.
+    VEK_CatchTerminationSignals();
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
         return 1;
@@ -70,6 +74,20 @@ int SDL_main(int argc, char* argv[])
 
     clean_up();
     return 0;
+}
+
+void IgnoreUnreadEvents()
+{
+    // No state reads these; left queued, each would cost a frame of the
+    // one-event-per-frame rule before a key or a close request is seen.
+    // Joystick events stay: pad support reads them.
+    const Uint8 unread[] = {SDL_ACTIVEEVENT,     SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
+                            SDL_VIDEORESIZE,     SDL_VIDEOEXPOSE, SDL_SYSWMEVENT};
+    // Each change of state also empties SDL's whole queue, so only changes
+    // are made: a second call keeps the events already queued.
+    for (Uint8 type : unread)
+        if (SDL_EventState(type, SDL_QUERY) != SDL_IGNORE)
+            SDL_EventState(type, SDL_IGNORE);
 }
 
 // --watch FILE: the replay drawn in the window at the game's pace, then
@@ -97,22 +115,24 @@ static int WatchReplay(const std::string& fileName)
     return 0;
 }
 
-// Only what the game uses: no timer subsystem, since nothing sets an SDL
-// timer (SDL_GetTicks and SDL_Delay work without it) and its thread would
-// wake the machine about a thousand times a second for nothing.
-static Uint32 SubsystemsWanted(bool withAudio)
+// Beside the video, only what the game uses: no timer subsystem, since
+// nothing sets an SDL timer (SDL_GetTicks and SDL_Delay work without it)
+// and its thread would wake the machine about a thousand times a second
+// for nothing.
+static Uint32 OtherSubsystemsWanted()
 {
-    Uint32 flags = SDL_INIT_VIDEO;
-    if (withAudio)
-        flags |= SDL_INIT_AUDIO;
+    Uint32 flags = SDL_INIT_AUDIO;
     // Game pads: add SDL_INIT_JOYSTICK here when a pad is wanted.
     return flags;
 }
 
 bool init(bool withAudio)
 {
-    if (SDL_Init(SubsystemsWanted(withAudio)) == -1)
+    if (!StartVideo())
+        return SubsystemFailed("cannot open the display");
+    if (withAudio && SDL_InitSubSystem(OtherSubsystemsWanted()) == -1)
         return SubsystemFailed("cannot start SDL");
+    IgnoreUnreadEvents();
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
     if (!screen)
         return SubsystemFailed("cannot open the 640x480 window");
@@ -303,6 +323,7 @@ void clean_up()
 {
     EndGameRecording();
     FinishRecordingWrites();
+    ClearWorld();
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();

@@ -7,6 +7,9 @@ int SDL_main(int argc, char* argv[]);
 // Without audio (the tools) no sound device is opened and no sound loaded;
 // the game then plays silently.
 bool init(bool withAudio = true);
+// Stops SDL from queueing the event types no state reads (mouse, focus,
+// exposure, resizing); init does this.
+void IgnoreUnreadEvents();
 bool load_files(bool withAudio = true);
 void SetClips();
 void SetGuyDefaults();

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include "app/globals.h"
 #include "toolkit/vek_clock.h"
+#include "toolkit/vek_signals.h"
 
 static const Uint32 MIN_FRAME_MS = 1000 / 50;
 static const Uint32 CAPTION_EVERY = 7;
@@ -36,9 +37,18 @@ void PopAll()
         StateStack.pop();
 }
 
+// A termination request empties the stack whatever is on it: every state
+// loop then ends at its next check and the program leaves through its
+// normal shutdown.
+static void HonourTerminationRequest()
+{
+    if (VEK_TerminationRequested())
+        PopAll();
+}
+
 void RunStates()
 {
-    while (!StateStack.empty())
+    for (HonourTerminationRequest(); !StateStack.empty(); HonourTerminationRequest())
         StateStack.top().StatePointer();
 }
 
@@ -69,4 +79,5 @@ void CapFrameRate()
 
     lastFrame = frameTimer.GetTicks();
     ++frameCount;
+    HonourTerminationRequest();
 }

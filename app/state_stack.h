@@ -21,11 +21,13 @@ bool IsTopState(StateFunction state);
 void PopUntil(StateFunction state);
 void PopAll();
 
-// Calls the top state until the stack is empty.
+// Calls the top state until the stack is empty; a termination request
+// (SIGTERM, SIGINT) empties it.
 void RunStates();
 
 // Holds each frame to at least 20 ms, keeps the frame counter and shows the
-// frames-per-second caption.
+// frames-per-second caption; after a termination request it empties the
+// stack, so that the frame's state loop ends.
 void CapFrameRate();
 // The caption CapFrameRate shows for a frame of the given length.
 void FrameRateCaption(unsigned elapsedMs, char* text, unsigned size);

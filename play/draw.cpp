@@ -147,10 +147,12 @@ void DrawHUDLives()
 
 void DrawHUDTime(Uint32 levelClockMs)
 {
-    Uint32 seconds = levelClockMs / 1000;
+    const Uint32 seconds = levelClockMs / 1000;
+    // A reading past the limit (from a frame that drew before play's own
+    // check, say) shows 0 left instead of wrapping round.
+    const long long left = std::max(0LL, static_cast<long long>(LEVEL_TIME) - seconds);
     std::ostringstream text;
-    text << "Time: " << static_cast<unsigned>(LEVEL_TIME - seconds);
-    long long left = static_cast<long long>(LEVEL_TIME) - seconds;
+    text << "Time: " << left;
     bool flickerRed = left <= HUD_HURRY_SECONDS && frameCount % 3 != 0;
     DrawHUDText(hudTime, text.str(), HUD_TIME_X, flickerRed ? HUD_HURRY_COLOR : color2);
 }

@@ -23,6 +23,8 @@ test_packages=(
   dpkg-dev file lintian appstream desktop-file-utils man-db
   # the fuzzer
   clang libclang-rt-14-dev
+  # the leak check of a whole session
+  valgrind
 )
 
 bench_packages=(

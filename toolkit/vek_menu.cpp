@@ -1,6 +1,7 @@
 #include "toolkit/vek_menu.h"
 #include <algorithm>
 #include "toolkit/vek_clock.h"
+#include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 
 static const int BOX_PIECE_SIZE = 30;
@@ -231,6 +232,6 @@ int VekMenu::GetChoice(SDL_Event& event, SDL_Surface* screen, TTF_Font* headerFo
             shown = choice;
         }
         VEK_Delay(CHOICE_POLL_MS);
-    } while (result == -1);
+    } while (result == -1 && !VEK_TerminationRequested());
     return result;
 }

@@ -36,7 +36,8 @@ public:
 
     // Handles at most one pending event; the chosen index, or -1.
     int AcceptChoice(SDL_Event& event);
-    // Runs the dialog until an option is accepted. The picture is drawn and
+    // Runs the dialog until an option is accepted; -1 when a termination
+    // request (SIGTERM, SIGINT) ends it first. The picture is drawn and
     // flipped again only when the selection moved: the screen keeps it.
     int GetChoice(SDL_Event& event, SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont);
 

@@ -6,6 +6,7 @@
 #include "enemies/eel.h"
 #include "enemies/scientist.h"
 #include "tests/app/app_test.h"
+#include "toolkit/vek_menu.h"
 
 namespace
 {
@@ -78,5 +79,21 @@ TEST_F(AppTest, InitOpensTheCaptionedWindowWithoutACursor)
     ASSERT_TRUE(init());
     EXPECT_EQ("Sump Run Level", Caption());
     ExpectScreen(false);
+}
+
+TEST_F(AppTest, MouseNoiseNeverDelaysAKeyInAMenu)
+{
+    // The noise is real: with motion events on, a warp queues one.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_ENABLE);
+    SDL_WarpMouse(5, 5);
+    SDL_Event e;
+    ASSERT_TRUE(SDL_PollEvent(&e) && e.type == SDL_MOUSEMOTION);
+    ASSERT_TRUE(init());
+    for (int i = 0; i < 50; ++i)
+        SDL_WarpMouse(i % 2 ? 10 : 20, 30);
+    PushKeyPress(SDLK_RETURN);
+    VekMenu menu;
+    menu.AddOption("New Game");
+    EXPECT_EQ(0, menu.AcceptChoice(event)); // the very next frame answers
 }
 } // namespace

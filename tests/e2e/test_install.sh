@@ -146,7 +146,9 @@ installed_game_runs_from_anywhere()
     [[ "$(cat "$data/levelmap0")" == mine ]] || e2e_fail "the player's level was touched"
     [[ "$(cat "$data/hiscore")" == 7 ]] || e2e_fail "the high score was lost: '$(cat "$data/hiscore")'"
     local extra
-    extra=$(cd "$data" && ls -A | grep -vxF -f <(ls -A "$ROOT/usr/share/sumprun") | grep -vx -e levelmap0 -e hiscore)
+    [[ -f "$data/lastgame.replay" ]] || e2e_fail "the game played was not recorded in the data folder"
+    extra=$(cd "$data" && ls -A | grep -vxF -f <(ls -A "$ROOT/usr/share/sumprun") |
+        grep -vx -e levelmap0 -e hiscore -e lastgame.replay)
     [[ -z "$extra" ]] || e2e_fail "the data folder holds more than links and the player's files: $extra"
 }
 

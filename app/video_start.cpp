@@ -1,0 +1,42 @@
+#include "app/video_start.h"
+#include <SDL.h>
+#include <cstdlib>
+#include "toolkit/vek_clock.h"
+
+// How long start-up keeps trying to reach a display that refused it.
+static const int VIDEO_ATTEMPTS = 30;
+static const Uint32 VIDEO_RETRY_MS = 100;
+
+// An X server started without -noreset (xvfb-run starts one so) resets
+// itself each time its last client leaves, and SDL's X11 driver first probes
+// the display with a connection it closes again at once. When the game is
+// the server's only client, that probe sets off a reset, and whatever SDL
+// does next can meet a server that drops it: the real connection is reset
+// (SDL_Init fails), or the probe itself is, and SDL moves on to the next
+// driver, drawing text art in the terminal with no window at all. The reset
+// is over within moments, so the X11 driver is held to and tried again for a
+// while before start-up gives up.
+static bool PinX11Driver()
+{
+    const char* display = std::getenv("DISPLAY");
+    if (std::getenv("SDL_VIDEODRIVER") || !display || !*display)
+        return false;
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    return true;
+}
+
+bool StartVideo()
+{
+    const bool pinned = PinX11Driver();
+    bool started = false;
+    for (int attempt = 1; !started && attempt <= VIDEO_ATTEMPTS; ++attempt)
+    {
+        if (attempt > 1)
+            VEK_Delay(VIDEO_RETRY_MS);
+        started = SDL_Init(SDL_INIT_VIDEO) == 0;
+    }
+    // The choice was only for start-up; the environment is left as found.
+    if (pinned)
+        unsetenv("SDL_VIDEODRIVER");
+    return started;
+}

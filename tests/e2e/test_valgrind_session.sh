@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# A whole session of the real program under valgrind: the menus, a game,
+# the editor with a save, and quitting. Nothing the game allocated may be
+# left definitely lost at exit. Skipped when valgrind is not installed.
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$@"
+
+command -v valgrind >/dev/null 2>&1 || {
+    echo "SKIP: valgrind is not installed (./scripts/install-deps.sh --tests installs it)"
+    exit 77
+}
+
+# Everything runs many times slower under valgrind.
+E2E_START_TIMEOUT=180
+SLOW=60
+
+# Prints the definitely-lost records of a valgrind log whose call stacks
+# pass through the game's own code: a frame of a function defined in one of
+# our source folders. Leaks inside system libraries that the game cannot
+# free are listed, with the reason, in tests/valgrind.supp.
+our_lost_records()
+{
+    local sources
+    sources=$(cd "$(dirname "$0")/../.." && ls toolkit app world enemies play editor | grep -E '\.cpp$' | paste -sd'|')
+    awk -v ours="\\((${sources}):[0-9]+\\)" '
+        /are definitely lost in loss record/ { record = $0 "\n"; inRecord = 1; mine = 0; next }
+        inRecord && /^==[0-9]+== *$/ { if (mine) printf "%s", record; inRecord = 0; next }
+        inRecord { record = record $0 "\n"; if ($0 ~ ours) mine = 1 }' "$1"
+}
+
+whole_session()
+{
+    e2e_copy_levels
+    e2e_start_game valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 \
+        --suppressions="$(realpath "$(dirname "$0")/../valgrind.supp")" --log-file="$E2E_GAME_DIR.valgrind" "$E2E_BIN"
+    e2e_wait_paced "$E2E_START_TIMEOUT"
+    e2e_screenshot "$E2E_GAME_DIR/menu.png"
+
+    # Options: the first level; Help, and back.
+    e2e_main_menu "Options"
+    e2e_wait_screen_differs "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/options.png" "$SLOW"
+    e2e_choose 0
+    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/menu-1.png" "$SLOW"
+    e2e_main_menu "Help"
+    e2e_wait_screen_differs "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/help.png" "$SLOW"
+    e2e_press Return
+    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/menu-2.png" "$SLOW"
+
+    # A game: a few steps right, then pause, "Quit to Menu", "Yes".
+    e2e_main_menu "New Game"
+    e2e_wait_screen_changes "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/play.png" 0 "$SLOW"
+    e2e_hold Right 1500
+    e2e_screenshot "$E2E_GAME_DIR/play.png"
+    e2e_press p
+    e2e_wait_screen_changes "$E2E_GAME_DIR/play.png" "$E2E_GAME_DIR/paused.png" 0 "$SLOW"
+    sleep 1
+    e2e_choose 1
+    sleep 1
+    e2e_choose 1
+    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/menu-3.png" "$SLOW"
+
+    # The editor: place a tile, "Save and Quit".
+    e2e_main_menu "Level Editor"
+    e2e_wait_screen_changes "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/editor.png" 0 "$SLOW"
+    e2e_tap Insert 1000
+    sleep 1
+    e2e_screenshot "$E2E_GAME_DIR/editor.png"
+    e2e_press Escape
+    e2e_wait_screen_changes "$E2E_GAME_DIR/editor.png" "$E2E_GAME_DIR/quit-editor.png" 0 "$SLOW"
+    sleep 1
+    e2e_choose 1
+    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/menu-4.png" "$SLOW"
+    [[ -s "$E2E_GAME_DIR/levelmap0" ]] || e2e_fail "Save and Quit wrote no levelmap0"
+
+    e2e_main_menu "Quit"
+    sleep 1
+    e2e_choose 1
+    e2e_expect_status 0 "$E2E_START_TIMEOUT"
+
+    local log=$E2E_GAME_DIR.valgrind summary
+    summary=$(grep -E 'in use at exit:|definitely lost:|indirectly lost:|possibly lost:|ERROR SUMMARY' "$log" |
+        sed 's/^==[0-9]*== *//')
+    [[ -n "$summary" ]] || e2e_fail "valgrind wrote no leak summary: $(tail -n 5 "$log")"
+    e2e_note "valgrind: $(paste -sd';' <<<"$summary")"
+    local ours
+    ours=$(our_lost_records "$log")
+    [[ -z "$ours" ]] || e2e_fail "memory the game allocated is definitely lost at exit:
+$ours"
+}
+
+e2e_case "a whole session under valgrind loses no memory of the game's own" whole_session
+e2e_finish
