@@ -174,11 +174,22 @@ else
     after_build "build the fuzzers (clang)" build_fuzz "fuzz for $fuzz_seconds s" run_fuzz
 fi
 
+# Lines of tests against lines of code, both without blank and comment
+# lines: tests/ (C++, shell, Python) against the C++ outside tests/ and bench/.
+test_ratio()
+{
+    local code tests
+    code=$(git ls-files '*.cpp' '*.h' '*.hpp' | grep -vE '^(tests|bench)/' | xargs -r cat | grep -cvE '^\s*(//.*)?$')
+    tests=$(git ls-files 'tests/*' | grep -E '\.(cpp|h|hpp|sh|py)$' | xargs -r cat | grep -cvE '^\s*(//.*|#.*)?$')
+    awk -v t="$tests" -v c="$code" 'BEGIN { printf "%d lines of tests, %d of code: ratio %.2f\n", t, c, c ? t / c : 0 }'
+}
+
 echo
 echo "==== summary"
 printf '  %s\n' "${summary[@]}"
 echo "logs: $logs"
 echo "tests: $tests_passed passed, $tests_failed failed"
+echo "size: $(test_ratio)"
 if [[ $failures -ne 0 ]]; then
     echo "$failures step(s) failed."
     exit 1

@@ -25,19 +25,6 @@ States Stack()
     return entries;
 }
 
-int CountColour(SDL_Surface* s, Uint32 rgb)
-{
-    int count = 0;
-    Uint8 r, g, b;
-    for (int y = 0; y < s->h; ++y)
-        for (int x = 0; x < s->w; ++x)
-        {
-            GetPixelRGB(s, x, y, r, g, b);
-            count += (Uint32(r) << 16 | g << 8 | b) == rgb;
-        }
-    return count;
-}
-
 // Each row starts with level 7 and a level clock running at 1234 ms, on a
 // black screen, and runs the top state of before with keys (see Press). Then
 // come the stack, the level, the colours of the header and the highlighted
@@ -48,6 +35,7 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
 {
     const Transition table[] = {
         {{M}, "R", {M, PlayState}, 7, BLUE, RED, 1, 1},
+        {{M}, "CR", {M, PlayState}, 7, BLUE, RED, 2, 1}, // the close button is ignored here
         {{M}, "DR", {M, EditorState}, 7, BLUE, RED, 3, 1},
         {{M}, "DDR", {M, OptionsState}, 7, BLUE, RED, 5, 1},
         {{M}, "DDDR", {M, HelpState}, 7, BLUE, RED, 7, 1},

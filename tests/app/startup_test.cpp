@@ -5,6 +5,8 @@
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/scientist.h"
+#include "world/constants.h"
+#include "world/tiles.h"
 #include "tests/app/app_test.h"
 #include "toolkit/vek_menu.h"
 
@@ -20,25 +22,42 @@ int MissingAssets()
     return int(std::count(std::begin(assets), std::end(assets), nullptr));
 }
 
+// Every sheet is cut into clips of the size of what it pictures, in reading
+// order from its top-left corner, as wide as the sheet and down to its
+// bottom row.
 TEST_F(AppTest, SheetsAreCutIntoGridsOfClipsAfreshEachTime)
 {
     SetClips(); // again, after start-up: must replace, not add
-    struct Sheet { const char* name; std::vector<SDL_Rect>* clips; size_t count; int lastX, lastY, w, h; };
+    struct Sheet { SDL_Surface* sheet; std::vector<SDL_Rect>* clips; int w, h; };
     const Sheet table[] = {
-        {"terrain", &terrainClips, 18, 32, 128, 32, 32},  {"water", &waterClips, 8, 96, 32, 32, 32},
-        {"cheese", &cheeseClips, 13, 0, 96, 32, 32},      {"burger", &burgerClips, 5, 160, 0, 40, 50},
-        {"eel", &eelClips, 5, 120, 0, 30, 70},            {"scientist", &scientistClips, 15, 1680, 0, 120, 180},
-        {"projectile", &projectileClips, 2, 30, 0, 30, 30}, {"rat", &ratClips, 9, 320, 0, 40, 60},
+        {terrain_ts, &terrainClips, TILE_WIDTH, TILE_HEIGHT},
+        {water_ts, &waterClips, TILE_WIDTH, TILE_HEIGHT},
+        {cheese_ss, &cheeseClips, TILE_WIDTH, TILE_HEIGHT},
+        {burger_ss, &burgerClips, BURGER_WIDTH, BURGER_HEIGHT},
+        {eel_ss, &eelClips, EEL_WIDTH, EEL_HEIGHT},
+        {scientist_ss, &scientistClips, SCIENTIST_WIDTH, SCIENTIST_HEIGHT},
+        {projectile_ss, &projectileClips, 30, 30},
+        {rat_ss, &ratClips, RAT_WIDTH, RAT_HEIGHT},
     };
-    auto rect = [](const SDL_Rect& r) { return std::vector<int>{r.x, r.y, r.w, r.h}; };
     for (const Sheet& s : table)
     {
-        SCOPED_TRACE(s.name);
-        ASSERT_EQ(s.count, s.clips->size());
-        EXPECT_EQ((std::vector<int>{0, 0, s.w, s.h}), rect(s.clips->front()));
-        EXPECT_EQ((std::vector<int>{s.lastX, s.lastY, s.w, s.h}), rect(s.clips->back()));
+        SCOPED_TRACE(&s - table);
+        ASSERT_FALSE(s.clips->empty());
+        EXPECT_EQ(0, s.clips->front().x | s.clips->front().y);
+        int right = 0;
+        SDL_Rect last = {Sint16(-s.w), 0, 0, 0};
+        for (const SDL_Rect& c : *s.clips)
+        {
+            EXPECT_TRUE(c.w == s.w && c.h == s.h) << c.w << "x" << c.h;
+            const bool next = (c.x == last.x + s.w && c.y == last.y) || (c.x == 0 && c.y == last.y + s.h);
+            EXPECT_TRUE(next) << c.x << "," << c.y;
+            right = std::max(right, c.x + s.w);
+            last = c;
+        }
+        EXPECT_EQ(s.sheet->w, right);
+        EXPECT_EQ(s.sheet->h, last.y + s.h);
     }
-    EXPECT_EQ((std::vector<int>{32, 32, 32, 32}), rect(terrainClips[5])); // rows of four
+    EXPECT_EQ(size_t(TERRAIN_TILES), terrainClips.size());
 }
 
 TEST_F(AppTest, OnlyRequiredAssetsStopStartUpAndFreedOnesAreForgotten)

@@ -50,6 +50,7 @@ TEST(Eel, PlacedAt600SwingsBetween522And1266Every148UpdatesThroughAnyTile)
     EXPECT_TRUE(w.Has(e) && !e->GetCollisionBoxes().empty());
     EXPECT_EQ(700, still->GetYPos());
     EXPECT_EQ(0, still->GetYVel());
+    EXPECT_EQ(0, still->GetCurrentClip()); // resting, not diving
 }
 
 TEST(Eel, AnyContactCostsOneLife)

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 #include "enemies/burger.h"
-#include "enemies/eel.h"
-#include "enemies/scientist.h"
 #include "tests/enemies/enemy_world.h"
 
 namespace {
@@ -34,30 +32,6 @@ TEST(Guy, WalkingAnimation)
             ASSERT_EQ(*clip - '0', g.GetCurrentClip()) << "update " << clip - c.clips + 1;
         }
     }
-}
-
-TEST(Guy, KindsTakeTheirClassSheetAndStartWithUnsetFieldsAtZero)
-{
-    SDL_Surface sheets[4]{};
-    Burger::default_ss = &sheets[0];
-    Eel::default_ss = &sheets[1];
-    Scientist::default_ss = &sheets[2];
-    Projectile::default_ss = &sheets[3];
-    Burger b;
-    Eel e;
-    Scientist s;
-    Burger::default_ss = Eel::default_ss = Scientist::default_ss = Projectile::default_ss = nullptr;
-    std::vector<Guy*> kinds{&b, &e, &s, &s.GetProjectile()};
-    for (int i = 0; i < 4; i++)
-    {
-        Guy* g = kinds[i];
-        EXPECT_EQ(&sheets[i], g->GetSpriteSheet());
-        for (int v : {g->GetXPos(), g->GetYPos(), g->GetXSize(), g->GetYSize(), g->GetXVel(), g->GetYVel()})
-            EXPECT_EQ(0, v) << "kind " << i;
-        EXPECT_FALSE(g->IsDead() || g->EraseYet());
-    }
-    EXPECT_EQ(0, e.GetUpTo() | e.GetDownTo());
-    EXPECT_TRUE(s.GetProjectile().IsFinished());
 }
 
 } // namespace

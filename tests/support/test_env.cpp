@@ -50,15 +50,10 @@ void ReleaseAllKeys()
 
 static void PushKey(Uint8 type, SDLKey key)
 {
-    SDL_Event e;
-    e.type = type;
+    SDL_Event e{};
     e.key.type = type;
-    e.key.which = 0;
     e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.scancode = 0;
     e.key.keysym.sym = key;
-    e.key.keysym.mod = KMOD_NONE;
-    e.key.keysym.unicode = 0;
     SDL_PushEvent(&e);
 }
 
@@ -70,8 +65,7 @@ void PushKeyPress(SDLKey key)
 
 void PushQuitEvent()
 {
-    SDL_Event e;
-    e.type = SDL_QUIT;
+    SDL_Event e{};
     e.quit.type = SDL_QUIT;
     SDL_PushEvent(&e);
 }
@@ -126,18 +120,37 @@ void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& 
     int bpp = surface->format->BytesPerPixel;
     Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
     Uint32 pixel = 0;
-    switch (bpp)
-    {
-    case 1: pixel = *p; break;
-    case 2: pixel = *reinterpret_cast<Uint16*>(p); break;
-    case 3:
-        pixel = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
-                                                : (p[0] | p[1] << 8 | p[2] << 16);
-        break;
-    default: pixel = *reinterpret_cast<Uint32*>(p); break;
-    }
+    // The game's surfaces have four bytes a pixel; rendered text has one and
+    // pictures loaded as they are may have three.
+    if (bpp == 1)
+        pixel = *p;
+    else if (bpp == 3)
+        pixel = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2]) : (p[0] | p[1] << 8 | p[2] << 16);
+    else
+        pixel = *reinterpret_cast<Uint32*>(p);
     SDL_UnlockSurface(surface);
     SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+}
+
+Uint32 PixelRGB(SDL_Surface* surface, int x, int y)
+{
+    Uint8 r, g, b;
+    GetPixelRGB(surface, x, y, r, g, b);
+    return Uint32(r) << 16 | g << 8 | b;
+}
+
+int CountColour(SDL_Surface* surface, Uint32 rgb, const SDL_Rect& area)
+{
+    int count = 0;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        for (int x = area.x; x < area.x + area.w; ++x)
+            count += PixelRGB(surface, x, y) == rgb;
+    return count;
+}
+
+int CountColour(SDL_Surface* surface, Uint32 rgb)
+{
+    return CountColour(surface, rgb, {0, 0, Uint16(surface->w), Uint16(surface->h)});
 }
 
 std::string ReadFile(const std::string& name)

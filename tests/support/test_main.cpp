@@ -17,8 +17,9 @@ int main(int argc, char** argv)
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 
-    char pattern[] = "/tmp/sumprun-test-XXXXXX";
-    if (!mkdtemp(pattern))
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/sumprun-test-XXXXXX";
+    if (!mkdtemp(pattern.data()))
         return 2;
     testDir = pattern;
     std::error_code err;

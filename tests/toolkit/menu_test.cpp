@@ -33,10 +33,10 @@ int ExpectLine(SDL_Surface* s, int y0, TTF_Font* font, const char* text, Uint32 
     int glyphs = 0;
     for (int y = y0; y < y0 + size.h; ++y)
         for (int x = 0; x < s->w; ++x)
-            if (Pixel(s, x, y) != CYAN)
+            if (PixelRGB(s, x, y) != CYAN)
             {
                 ++glyphs;
-                EXPECT_EQ(colour, Pixel(s, x, y)) << text << " at " << x << "," << y;
+                EXPECT_EQ(colour, PixelRGB(s, x, y)) << text << " at " << x << "," << y;
                 EXPECT_TRUE(x >= left && x < left + size.w) << text << " at " << x << "," << y;
             }
     EXPECT_GT(glyphs, 0) << text;
@@ -130,8 +130,8 @@ TEST_F(ToolkitTest, BoxedMenuIsFramedThenRedrawnCentredEveryTwentyMillisecondsUn
     // The box reaches 10 pixels beyond the text left and right, 5 above and below.
     const int boxW = drawn->w + 20, boxH = drawn->h + 10;
     const int left = (screen->w - boxW) / 2, top = (screen->h - boxH) / 2;
-    EXPECT_EQ(MarkerColour(0), Pixel(screen, left, top));
-    EXPECT_EQ(PieceColour(8), Pixel(screen, left + boxW - 1, top + boxH - 1));
+    EXPECT_EQ(MarkerColour(0), PixelRGB(screen, left, top));
+    EXPECT_EQ(PieceColour(8), PixelRGB(screen, left + boxW - 1, top + boxH - 1));
     Fill(screen, left, top, boxW, boxH, BLACK);
     EXPECT_EQ(screen->w * screen->h, CountColour(screen, BLACK)); // nothing outside it
     SDL_FreeSurface(drawn);

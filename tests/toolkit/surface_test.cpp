@@ -26,7 +26,7 @@ TEST_F(ToolkitTest, BoxIsTheGridAt90AndOverlapsItsLastColumnAndRowAt100x75)
     ASSERT_TRUE(box && box->w == 90 && box->h == 90);
     for (int y = 0; y < 90; ++y)
         for (int x = 0; x < 90; ++x)
-            ASSERT_EQ(Pixel(image, x, y), Pixel(box, x, y)) << "at " << x << "," << y;
+            ASSERT_EQ(PixelRGB(image, x, y), PixelRGB(box, x, y)) << "at " << x << "," << y;
     SDL_FreeSurface(box);
 
     box = VEK_RenderBox(100, 75, S, image);
@@ -42,7 +42,7 @@ TEST_F(ToolkitTest, BoxIsTheGridAt90AndOverlapsItsLastColumnAndRowAt100x75)
         {42, 42, P(4)}, {52, 42, P(4)}, // each centre placement fills the other's keyed hole
     };
     for (const auto& e : table)
-        EXPECT_EQ(e.colour, Pixel(box, e.x, e.y)) << "at " << e.x << "," << e.y;
+        EXPECT_EQ(e.colour, PixelRGB(box, e.x, e.y)) << "at " << e.x << "," << e.y;
     EXPECT_EQ(0, CountColour(box, OUTSIDE)); // nothing from beyond the grid
     SDL_FreeSurface(box);
     SDL_FreeSurface(image);

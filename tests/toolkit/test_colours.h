@@ -11,26 +11,10 @@ inline Uint32 PieceColour(int k) { return Uint32(20 + 25 * k) << 16 | 60 << 8 | 
 // Each piece's own top-left pixel, so that the exact landing spot shows.
 inline Uint32 MarkerColour(int k) { return Uint32(230 - 10 * k) << 16 | Uint32(10 * k) << 8 | 10; }
 
-inline Uint32 Pixel(SDL_Surface* s, int x, int y)
-{
-    Uint8 r, g, b;
-    GetPixelRGB(s, x, y, r, g, b);
-    return Uint32(r) << 16 | g << 8 | b;
-}
-
 inline void Fill(SDL_Surface* s, int x, int y, int w, int h, Uint32 rgb)
 {
     SDL_Rect r = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
     SDL_FillRect(s, &r, SDL_MapRGB(s->format, Uint8(rgb >> 16), Uint8(rgb >> 8), Uint8(rgb)));
-}
-
-inline int CountColour(SDL_Surface* s, Uint32 rgb)
-{
-    int count = 0;
-    for (int y = 0; y < s->h; ++y)
-        for (int x = 0; x < s->w; ++x)
-            count += Pixel(s, x, y) == rgb;
-    return count;
 }
 
 // A keyed box image larger than the 3 x 3 grid: every piece has its own

@@ -14,22 +14,6 @@ namespace
 const Uint32 BACKGROUND = 0x010203, CYAN = 0x00ffff;
 Uint32 ClipColour(int i) { return (i + 1) * 0x110000 + 0x4d; }
 
-// How many pixels of the area (all of the surface by default) have the colour.
-int CountOf(SDL_Surface* s, Uint32 rgb, SDL_Rect area = MakeRect(0, 0, 0, 0))
-{
-    if (area.w == 0)
-        area = MakeRect(0, 0, s->w, s->h);
-    int n = 0;
-    Uint8 r, g, b;
-    for (int y = area.y; y < area.y + area.h; ++y)
-        for (int x = area.x; x < area.x + area.w; ++x)
-        {
-            GetPixelRGB(s, x, y, r, g, b);
-            n += Uint32(r << 16 | g << 8 | b) == rgb;
-        }
-    return n;
-}
-
 // Without clips, a stand-in for the screen filled with BACKGROUND; else a
 // sheet of count square clips, clip i in ClipColour(i) below a top row of
 // cyan that the colour key drops.
@@ -72,8 +56,8 @@ TEST(Drawing, ThingsAndTilesShowTheirClipAtTheirLevelPositionLessTheCamera)
     TestSurface screen;
     Sprite(sheet, 150, 60, 1).Show(screen.surface, CameraAt(100, 40));
     // At (50, 20) below its keyed-out top row, and nowhere else.
-    EXPECT_EQ(90, CountOf(screen.surface, ClipColour(1), MakeRect(50, 21, 10, 9)));
-    EXPECT_EQ(200 * 150 - 90, CountOf(screen.surface, BACKGROUND));
+    EXPECT_EQ(90, CountColour(screen.surface, ClipColour(1), MakeRect(50, 21, 10, 9)));
+    EXPECT_EQ(200 * 150 - 90, CountColour(screen.surface, BACKGROUND));
 
     InanimateTile rock(64, 32, SOLID, 2, terrain.surface, &terrain.clips[2]);
     WaterTile pool(96, 32, GHOST, 0, water.surface, &water.clips);
@@ -81,9 +65,9 @@ TEST(Drawing, ThingsAndTilesShowTheirClipAtTheirLevelPositionLessTheCamera)
     for (int frame = 0; frame < 5; ++frame)
         for (Tile* t : {static_cast<Tile*>(&rock), static_cast<Tile*>(&pool)})
             t->Show(screen.surface, CameraAt(32, 0));
-    EXPECT_EQ(32 * 31, CountOf(screen.surface, ClipColour(2), MakeRect(32, 33, 32, 31)));
+    EXPECT_EQ(32 * 31, CountColour(screen.surface, ClipColour(2), MakeRect(32, 33, 32, 31)));
     EXPECT_GE(pool.GetCurrentClip(), 2);
-    EXPECT_EQ(32 * 31, CountOf(screen.surface, ClipColour(pool.GetCurrentClip()), MakeRect(64, 33, 32, 31)));
+    EXPECT_EQ(32 * 31, CountColour(screen.surface, ClipColour(pool.GetCurrentClip()), MakeRect(64, 33, 32, 31)));
 }
 
 TEST(Drawing, NothingIsDrawnWithoutASheetClipsOrAValidClip)
@@ -117,7 +101,7 @@ TEST(Drawing, NothingIsDrawnWithoutASheetClipsOrAValidClip)
     r.Kill();
     r.UpdateSprite();
     r.Show(screen.surface, CameraAt(0, 0));
-    EXPECT_EQ(200 * 150, CountOf(screen.surface, BACKGROUND));
+    EXPECT_EQ(200 * 150, CountColour(screen.surface, BACKGROUND));
 }
 
 // The game's own generated sheets, through the real start-up.
@@ -142,10 +126,10 @@ TEST(Drawing, TheGeneratedWorldDrawsThroughTheCameraWithoutCyan)
     int drawn = 0;
     for (const SDL_Rect place : {MakeRect(50, 20, 40, 60), MakeRect(32, 192, 32, 32), MakeRect(132, 192, 32, 32), MakeRect(232, 192, 32, 32)})
     {
-        const int here = place.w * place.h - CountOf(screen, BACKGROUND, place);
+        const int here = place.w * place.h - CountColour(screen, BACKGROUND, place);
         EXPECT_GT(here, 0) << "nothing drawn at " << place.x << "," << place.y;
         drawn += here;
     }
-    EXPECT_EQ(640 * 480 - drawn, CountOf(screen, BACKGROUND));
-    EXPECT_EQ(0, CountOf(screen, CYAN));
+    EXPECT_EQ(640 * 480 - drawn, CountColour(screen, BACKGROUND));
+    EXPECT_EQ(0, CountColour(screen, CYAN));
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -110,23 +109,6 @@ TEST(Tiles, SolidityDecidesWhichSidesAreImpassable)
     EXPECT_EQ("T---", sides(InanimateTile(0, 0, PLATFORM, 0, nullptr, nullptr)));
     EXPECT_EQ("TBLR", sides(InanimateTile(0, 0, SOLID, 0, nullptr, nullptr)));
     EXPECT_EQ("----", sides(WaterTile(0, 0, GHOST, 0, nullptr, nullptr)));
-    std::string kinds; // by terrain type: G ghost, P platform, S solid
-    for (int type = 0; type < TERRAIN_TILES; ++type)
-        kinds += "GPS"[TERRAIN_SOL[type]];
-    EXPECT_EQ("PPPGSSSSGSSSSSGGPS", kinds);
-}
-
-TEST(Tiles, TilesAndCheeseAreSquaresWithOneBoxAndTheirTag)
-{
-    std::unique_ptr<Tile> rock(new InanimateTile(64, 96, SOLID, 17, nullptr, nullptr));
-    std::unique_ptr<Tile> pool(new WaterTile(128, 32, GHOST, 5, nullptr, nullptr));
-    Cheese cheese(64, 96);
-    EXPECT_EQ("Terrain Water Cheese", rock->GetTag() + " " + pool->GetTag() + " " + cheese.GetTag());
-    EXPECT_EQ(17, rock->GetTileType());
-    ASSERT_EQ(1u, pool->GetCollisionBoxes().size());
-    EXPECT_EQ((std::vector<int>{128, 32, 32, 32}), Fields(pool->GetCollisionBoxes()[0]));
-    ASSERT_EQ(1u, cheese.GetCollisionBoxes().size());
-    EXPECT_EQ((std::vector<int>{64, 96, 32, 32}), Fields(cheese.GetCollisionBoxes()[0]));
 }
 
 TEST(Tiles, AWaterTileDestroyedAsATileFreesItsAnimatedPart)
