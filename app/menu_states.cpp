@@ -21,17 +21,11 @@ static void BlitCentred(SDL_Surface* surface)
 static void DrawMenuFrame(VekMenu& menu)
 {
     VEK_BlitSurface(menu_bg, nullptr, screen, 0, 0);
-    SDL_Surface* text = menu.Draw(font1, font1);
-    if (text)
+    if (SDL_Surface* text = menu.Rendered(font1, font1))
     {
-        SDL_Surface* box = VEK_RenderBox(text->w + 20, text->h + 20, BOX_PIECE_SIZE, menuBox);
-        if (box)
-        {
+        if (SDL_Surface* box = menu.Box(text->w + 20, text->h + 20, BOX_PIECE_SIZE, menuBox))
             BlitCentred(box);
-            SDL_FreeSurface(box);
-        }
         BlitCentred(text);
-        SDL_FreeSurface(text);
     }
     VEK_Present(screen);
 }
@@ -48,10 +42,16 @@ static void StartMenu(VekMenu& menu, const char* header)
 template <typename Act>
 static void LoopMenu(VekMenu& menu, StateFunction state, Act act, bool closeEndsProgram = false)
 {
+    // Only a moved selection changes the picture; the screen keeps the last.
+    int shown = -1;
     while (IsTopState(state))
     {
         VEK_SetPadContext(VEK_PAD_MENU);
-        DrawMenuFrame(menu);
+        if (shown != menu.GetSelected())
+        {
+            DrawMenuFrame(menu);
+            shown = menu.GetSelected();
+        }
         // A window-close request left in the shared event by the play state
         // or the editor ends the program without asking.
         if (closeEndsProgram && event.type == SDL_QUIT)

@@ -11,6 +11,7 @@
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "app/video_start.h"
+#include "play/draw.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
@@ -18,6 +19,7 @@
 #include "play/game_recorder.h"
 #include "play/level_file.h"
 #include "play/replay_run.h"
+#include "toolkit/vek_clips.h"
 #include "toolkit/vek_display.h"
 #include "toolkit/vek_pad.h"
 #include "toolkit/vek_signals.h"
@@ -142,12 +144,22 @@ static int WatchReplay(const std::string& fileName)
     return 0;
 }
 
+// Beside the video, only what the game uses: no timer subsystem, since
+// nothing sets an SDL timer (SDL_GetTicks and SDL_Delay work without it)
+// and its thread would wake the machine about a thousand times a second
+// for nothing.
+static Uint32 OtherSubsystemsWanted()
+{
+    Uint32 flags = SDL_INIT_AUDIO;
+    // Game pads: add SDL_INIT_JOYSTICK here when a pad is wanted.
+    return flags;
+}
+
 bool init(bool withAudio)
 {
     if (!StartVideo())
         return SubsystemFailed("cannot open the display");
-    // The rest, as one SDL_Init(SDL_INIT_EVERYTHING) would.
-    if (withAudio && SDL_InitSubSystem(SDL_INIT_EVERYTHING) == -1)
+    if (withAudio && SDL_InitSubSystem(OtherSubsystemsWanted()) == -1)
         return SubsystemFailed("cannot start SDL");
     IgnoreUnreadEvents();
     screen = VEK_OpenDisplay(ChooseDisplay(ProgramOptions()));
@@ -256,6 +268,17 @@ void SetClips()
     CutGrid(scientistClips, 15, 15, SCIENTIST_WIDTH, SCIENTIST_HEIGHT);
     CutGrid(projectileClips, 2, 2, 30, 30);
     CutGrid(ratClips, 9, 9, RAT_WIDTH, RAT_HEIGHT);
+
+    // Every clip drawn in play gets a surface of its own (same pixels).
+    VEK_ForgetAllClips();
+    VEK_CutClips(terrain_ts, terrainClips);
+    VEK_CutClips(water_ts, waterClips);
+    VEK_CutClips(cheese_ss, cheeseClips);
+    VEK_CutClips(burger_ss, burgerClips);
+    VEK_CutClips(eel_ss, eelClips);
+    VEK_CutClips(scientist_ss, scientistClips);
+    VEK_CutClips(projectile_ss, projectileClips);
+    VEK_CutClips(rat_ss, ratClips);
 }
 
 // The class statics only borrow the assets, so they are handed out again
@@ -295,6 +318,8 @@ template <typename T> static void Release(T*& asset, void (*free)(T*))
 
 void FreeAssets()
 {
+    VEK_ForgetAllClips();
+    ReleaseDrawCaches();
     Release(menuBox, SDL_FreeSurface);
     Release(menu_bg, SDL_FreeSurface);
     Release(cursor_ss, SDL_FreeSurface);

@@ -9,6 +9,7 @@
 #include "toolkit/vek_clock.h"
 #include "toolkit/vek_pad.h"
 #include "world/constants.h"
+#include "world/tile_grid.h"
 
 EditorSession::EditorSession() : mode(ELEM_TERRAIN), tileIndex(0), guyKind(GUY_BURGER)
 {
@@ -127,7 +128,10 @@ static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool r
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
     }
     if (remove)
+    {
         RemoveAtCursor(tile, s.cursor);
+        TilesEdited();
+    }
     if (!insert)
         return;
     int x = s.cursor.GetXPos();

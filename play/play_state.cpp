@@ -13,6 +13,7 @@
 #include "toolkit/vek_pad.h"
 #include "world/constants.h"
 #include "world/game_random.h"
+#include "world/tile_grid.h"
 
 // Horizontal control and friction act on every third frame.
 static const Uint32 CONTROL_EVERY = 3;
@@ -137,7 +138,8 @@ static bool Touched(const std::vector<CollData>& data, int box)
 // read the overlaps found before any push: only a landing finds them anew.
 static void RatAgainstTile(Tile* t)
 {
-    std::vector<CollData> data;
+    // Refilled by every test: kept between calls so that no tile allocates.
+    static std::vector<CollData> data;
     if (!rat.HasCollided(t->GetCollisionBoxes(), &data, nullptr))
         return;
     if (Touched(data, RAT_BOX_LEFT) && t->RightIsImp() && rat.GetXVel() < 0)
@@ -224,8 +226,8 @@ bool PlayFrame(const FrameInput& input, bool draw)
     CollectCheese();
     for (Guy* g : guy)
         g->HandleRat(rat);
-    for (Tile* t : tile)
-        RatAgainstTile(t);
+    CheckedGridOf(tile); // once a frame, against the whole list
+    ForEachTileNear(tile, rat, RatAgainstTile);
     for (Guy* g : guy)
         g->HandleTiles(tile);
     for (Guy* g : guy)
