@@ -73,6 +73,28 @@ TEST_F(ReplayRunTest, SmallRunsEndAsPlayedAndLeaveTheGameAsTheyFoundIt)
     }
 }
 
+// The shipped levels as the build compiles them, each won by its stored
+// replay; the whole outcome is pinned, so any change to the game's feel shows.
+TEST_F(ReplayRunTest, StoredReplaysWinTheShippedLevelsWithLivesToSpare)
+{
+    for (const auto& shipped : {std::make_pair(1, "rat_adventure"), std::make_pair(2, "eel_challenge")})
+    {
+        SCOPED_TRACE(shipped.second);
+        const std::string level = LevelFileName(shipped.first);
+        std::filesystem::copy_file(std::string(BINARY_DIR) + "/levels/" + level, level,
+                                   std::filesystem::copy_options::overwrite_existing);
+        Replay replay;
+        std::string error;
+        ASSERT_TRUE(LoadReplay(std::string(SOURCE_DIR) + "/levels/replays/" + shipped.second + ".replay", replay,
+                               &error)) << error;
+        EXPECT_EQ(replay.level, shipped.first);
+        ASSERT_TRUE(replay.hasExpect);
+        ReplayOutcome outcome = RunReplay(replay);
+        EXPECT_TRUE(outcome.result == "won" && outcome.lives >= 2);
+        EXPECT_EQ(FormatOutcome(outcome), FormatOutcome(replay.expect));
+    }
+}
+
 // Watched, a replay takes no input: only a close request ends it early.
 TEST_F(ReplayRunTest, AWatchedReplayEndsEarlyOnlyWhenTheWindowCloses)
 {
