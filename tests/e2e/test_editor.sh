@@ -22,19 +22,13 @@ RAT_ON_FLOOR=40x60+0+388
 
 shot() { echo "$E2E_GAME_DIR/$1.png"; }
 
-mode_marked()
-{
-    local part=24x32+$MODE_MARK_LEFT+$((32 + 64 * $1))
-    [[ $(e2e_count_colour "$(shot editor)" "${PANEL_YELLOW[@]}" "$part") -lt $((24 * 32)) ]]
-}
-
 # Taps Home, which steps the mode round, until the panel marks the mode.
 choose_mode()
 {
-    local tries
+    local tries part=24x32+$MODE_MARK_LEFT+$((32 + 64 * $1))
     for ((tries = 0; tries < 10; tries++)); do
         e2e_screenshot "$(shot editor)"
-        mode_marked "$1" && return 0
+        [[ $(e2e_count_colour "$(shot editor)" "${PANEL_YELLOW[@]}" "$part") -lt $((24 * 32)) ]] && return 0
         e2e_tap Home
         sleep 0.15
     done
@@ -47,24 +41,6 @@ to_edge() { e2e_hold "$1" 5000; }
 
 # Each frame with Insert held replaces what the last one placed.
 place() { e2e_hold Insert 300; }
-
-edit_and_save()
-{
-    e2e_main_menu "Level Editor"
-    e2e_wait_screen_differs "$(shot menu)" "$(shot editor)"
-    to_edge Down
-    place
-    to_edge Up
-    choose_mode 1
-    place
-    choose_mode 2
-    place
-    e2e_screenshot "$(shot edited)"
-    e2e_press Escape
-    e2e_wait_screen_differs "$(shot edited)" "$(shot quit-editor)"
-    e2e_choose "$EDITOR_SAVE_AND_QUIT"
-    e2e_wait_screen_equals "$(shot menu)" "$(shot menu-after-editor)"
-}
 
 # The rat shows whole at its place on two screenshots half a second apart:
 # it stands on the floor from the file rather than falls or glides.
@@ -85,7 +61,20 @@ edited_level_is_saved_exactly_and_played()
     e2e_start_game
     e2e_wait_paced
     e2e_screenshot "$(shot menu)"
-    edit_and_save
+    e2e_main_menu "Level Editor"
+    e2e_wait_screen_differs "$(shot menu)" "$(shot editor)"
+    to_edge Down
+    place
+    to_edge Up
+    choose_mode 1
+    place
+    choose_mode 2
+    place
+    e2e_screenshot "$(shot edited)"
+    e2e_press Escape
+    e2e_wait_screen_differs "$(shot edited)" "$(shot quit-editor)"
+    e2e_choose "$EDITOR_SAVE_AND_QUIT"
+    e2e_wait_screen_equals "$(shot menu)" "$(shot menu-after-editor)"
     cmp -s <(printf '%b' "$LEVEL_AFTER") "$E2E_GAME_DIR/levelmap0" \
         || e2e_fail "levelmap0 holds $(cat -A "$E2E_GAME_DIR/levelmap0" | paste -sd' '), not $LEVEL_AFTER"
 
