@@ -64,11 +64,12 @@ package_builds_and_passes_its_checks()
     dpkg-deb -c "$package" | grep '\.ttf' >"$OUT"
     [[ $(grep -c ' -> ' "$OUT") == 2 && $(wc -l <"$OUT") == 2 ]] \
         || e2e_fail "the package holds font files, not two links to the font packages"
-    lintian --no-tag-display-limit "$package" | grep '^[EW]:' | tee "$E2E_WORK/lintian.log" | sed 's/^/  lintian /'
+    lintian --no-tag-display-limit "$package" 2>&1 | grep '^[EW]:' | tee "$E2E_WORK/lintian.log" | sed 's/^/  lintian /'
     ! grep -q '^E:' "$E2E_WORK/lintian.log" || e2e_fail "lintian reports errors"
     rm -rf "$ROOT"
     dpkg-deb -x "$package" "$ROOT" || e2e_fail "dpkg-deb -x failed"
-    appstreamcli validate --no-net "$ROOT"/usr/share/metainfo/*.metainfo.xml || e2e_fail "appstreamcli says no"
+    appstreamcli validate --no-net "$ROOT"/usr/share/metainfo/*.metainfo.xml >"$OUT" 2>&1 \
+        || e2e_fail "appstreamcli says no: $(cat "$OUT")"
     desktop-file-validate "$ROOT"/usr/share/applications/*.desktop || e2e_fail "the desktop entry is not valid"
     grep -q '^Categories=Game;ArcadeGame;$' "$ROOT"/usr/share/applications/*.desktop || e2e_fail "not an arcade game"
     [[ -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$ROOT/usr/share/man/man6/sumprun.6.gz" 2>&1 >/dev/null)" ]] \

@@ -33,11 +33,6 @@ whole_session()
     e2e_wait_paced "$E2E_START_TIMEOUT"
     e2e_screenshot "$E2E_GAME_DIR/menu.png"
 
-    # Help, and back.
-    e2e_main_menu "Help"
-    e2e_wait_screen_differs "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/help.png" "$SLOW"
-    e2e_press Return
-    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/menu-2.png" "$SLOW"
 
     # A game: a few steps right, then pause, "Quit to Menu", "Yes".
     e2e_main_menu "New Game"
