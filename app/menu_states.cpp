@@ -4,7 +4,9 @@
 #include "editor/editor.h"
 #include "play/game_recorder.h"
 #include "play/play_state.h"
+#include "toolkit/vek_display.h"
 #include "toolkit/vek_menu.h"
+#include "toolkit/vek_pad.h"
 #include "toolkit/vek_surface.h"
 #include "world/constants.h"
 
@@ -19,19 +21,13 @@ static void BlitCentred(SDL_Surface* surface)
 static void DrawMenuFrame(VekMenu& menu)
 {
     VEK_BlitSurface(menu_bg, nullptr, screen, 0, 0);
-    SDL_Surface* text = menu.Draw(font1, font1);
-    if (text)
+    if (SDL_Surface* text = menu.Rendered(font1, font1))
     {
-        SDL_Surface* box = VEK_RenderBox(text->w + 20, text->h + 20, BOX_PIECE_SIZE, menuBox);
-        if (box)
-        {
+        if (SDL_Surface* box = menu.Box(text->w + 20, text->h + 20, BOX_PIECE_SIZE, menuBox))
             BlitCentred(box);
-            SDL_FreeSurface(box);
-        }
         BlitCentred(text);
-        SDL_FreeSurface(text);
     }
-    SDL_Flip(screen);
+    VEK_Present(screen);
 }
 
 static void StartMenu(VekMenu& menu, const char* header)
@@ -46,9 +42,16 @@ static void StartMenu(VekMenu& menu, const char* header)
 template <typename Act>
 static void LoopMenu(VekMenu& menu, StateFunction state, Act act, bool closeEndsProgram = false)
 {
+    // Only a moved selection changes the picture; the screen keeps the last.
+    int shown = -1;
     while (IsTopState(state))
     {
-        DrawMenuFrame(menu);
+        VEK_SetPadContext(VEK_PAD_MENU);
+        if (shown != menu.GetSelected())
+        {
+            DrawMenuFrame(menu);
+            shown = menu.GetSelected();
+        }
         // A window-close request left in the shared event by the play state
         // or the editor ends the program without asking.
         if (closeEndsProgram && event.type == SDL_QUIT)
@@ -157,7 +160,7 @@ static int RunModal(VekMenu& menu, TTF_Font* headerFont, TTF_Font* optionFont, b
 static void ToggleFullScreen()
 {
     const bool wanted = !fullScreen;
-    SDL_Surface* changed = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, wanted ? SDL_FULLSCREEN : 0);
+    SDL_Surface* changed = VEK_SetDisplayMode(wanted);
     if (changed)
     {
         screen = changed;
@@ -165,7 +168,7 @@ static void ToggleFullScreen()
         return;
     }
     // A failed switch may already have dropped the old display surface.
-    SDL_Surface* restored = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, fullScreen ? SDL_FULLSCREEN : 0);
+    SDL_Surface* restored = VEK_SetDisplayMode(fullScreen);
     if (restored)
         screen = restored;
 }

@@ -8,7 +8,7 @@ static Options programOptions;
 const Options& ProgramOptions() { return programOptions; }
 void SetProgramOptions(const Options& options) { programOptions = options; }
 
-static bool ReadScale(const std::string& value, Options& options)
+bool ReadScale(const std::string& value, Options& options)
 {
     if (value == "auto")
     {
@@ -17,7 +17,7 @@ static bool ReadScale(const std::string& value, Options& options)
     }
     char* end = nullptr;
     const long n = std::strtol(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || n < 1 || n > 6)
+    if (value.empty() || *end != '\0' || n < 1 || n > MAX_SCALE)
         return false;
     options.scale = static_cast<int>(n);
     return true;
@@ -69,7 +69,8 @@ std::string UsageText()
            "  --version       show the version and exit\n"
            "  --record FILE   write the replay of each game to FILE\n"
            "  --watch FILE    play the replay in FILE in the window, then exit\n"
-           "  --scale N|auto  enlarge the window N times (1 to 6)\n"
+           "  --scale N|auto  enlarge the window N times (1 to 6), or as far as the\n"
+           "                  desktop allows; remembered in \"settings\"\n"
            "\n"
            "Keys:\n"
            "  menus    Up, Down choose; Return confirms\n"
@@ -78,6 +79,13 @@ std::string UsageText()
            "           Home cycles the mode (terrain, water, cheese, enemies);\n"
            "           Page Up, Page Down cycle the tile or the enemy; P or Escape leaves\n"
            "\n"
+           "Game pad (when one is attached; buttons as the pad numbers them):\n"
+           "  d-pad, left stick    arrow keys\n"
+           "  button 0 (A)         Up (jump) in play, Return in menus\n"
+           "  button 7 (Start)     P (pause) in play and the editor, Return in menus\n"
+           "  buttons 1, 2, 3      Insert, Delete, Home in the editor\n"
+           "  buttons 4, 5 (L, R)  Page Down, Page Up in the editor\n"
+           "\n"
            "Files:\n"
            "  Started in a folder that holds its pictures (menubox.bmp and the rest), the\n"
            "  game runs there. Started anywhere else, it runs in $XDG_DATA_HOME/sumprun\n"
@@ -85,7 +93,8 @@ std::string UsageText()
            "  pictures, sounds, fonts and shipped levels are links. In that folder:\n"
            "  levelmap0             your own level, written by the editor\n"
            "  levelmap1, levelmap2  the shipped levels\n"
-           "  hiscore               the high score\n";
+           "  hiscore               the high score\n"
+           "  settings              the remembered window scale\n";
 }
 
 static void MakeAbsolute(std::string& path)

@@ -3,19 +3,26 @@
 // keeps its default and the game behaves exactly as it always has.
 #include <string>
 
+// The largest whole enlargement of the window.
+const int MAX_SCALE = 6;
+
 struct Options
 {
     bool help = false;       // --help: print usage and leave
     bool version = false;    // --version: print the version and leave
     std::string record;      // --record FILE: where the game's replay goes
     std::string watch;       // --watch FILE: play a replay in the window
-    int scale = 0;           // --scale N (1..6); 0 when not given
+    int scale = 0;           // --scale N (1..MAX_SCALE); 0 when not given
     bool scaleAuto = false;  // --scale auto
 };
 
 // Reads argv into options. False (and a one-line message in error) when an
 // option is unknown or its value is missing or out of range.
 bool ParseOptions(int argc, char* argv[], Options& options, std::string& error);
+
+// Reads a --scale value ("1" to "6" or "auto") into options; false when
+// it is neither.
+bool ReadScale(const std::string& value, Options& options);
 
 // The usage text printed by --help (and, on stderr, after a bad option):
 // the options, the keys and where the game keeps its files.

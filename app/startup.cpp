@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -6,9 +7,11 @@
 #include "app/hiscore.h"
 #include "app/menu_states.h"
 #include "app/options.h"
+#include "app/settings.h"
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "app/video_start.h"
+#include "play/draw.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
@@ -16,6 +19,9 @@
 #include "play/game_recorder.h"
 #include "play/level_file.h"
 #include "play/replay_run.h"
+#include "toolkit/vek_clips.h"
+#include "toolkit/vek_display.h"
+#include "toolkit/vek_pad.h"
 #include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
@@ -49,6 +55,10 @@ int SDL_main(int argc, char* argv[])
     SetProgramOptions(WithAbsolutePaths(options));
     if (!PrepareToStart())
         return 1;
+    // The remembered scale lives in the folder the game now runs in.
+    Options settled = ProgramOptions();
+    SettleScale(settled);
+    SetProgramOptions(settled);
 
     frameTimer.Start();
     const time_t now = time(NULL);
@@ -72,6 +82,27 @@ int SDL_main(int argc, char* argv[])
 
     clean_up();
     return 0;
+}
+
+// The window the options ask for. The desktop's size is what SDL reports
+// before any mode is set.
+static VekDisplaySetup ChooseDisplay(const Options& options)
+{
+    VekDisplaySetup setup;
+    setup.width = SCREEN_WIDTH;
+    setup.height = SCREEN_HEIGHT;
+    setup.bpp = SCREEN_BPP;
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    if (desktop)
+    {
+        setup.desktopWidth = desktop->current_w;
+        setup.desktopHeight = desktop->current_h;
+    }
+    setup.scale = options.scaleAuto
+                      ? VEK_FitScale(setup.desktopWidth, setup.desktopHeight, SCREEN_WIDTH, SCREEN_HEIGHT, MAX_SCALE)
+                      : std::max(options.scale, 1);
+    setup.desktopFullScreen = options.scaleAuto || setup.scale > 1;
+    return setup;
 }
 
 void IgnoreUnreadEvents()
@@ -113,17 +144,30 @@ static int WatchReplay(const std::string& fileName)
     return 0;
 }
 
+// Beside the video, only what the game uses: no timer subsystem, since
+// nothing sets an SDL timer (SDL_GetTicks and SDL_Delay work without it)
+// and its thread would wake the machine about a thousand times a second
+// for nothing.
+static Uint32 OtherSubsystemsWanted()
+{
+    Uint32 flags = SDL_INIT_AUDIO;
+    // Game pads: add SDL_INIT_JOYSTICK here when a pad is wanted.
+    return flags;
+}
+
 bool init(bool withAudio)
 {
     if (!StartVideo())
         return SubsystemFailed("cannot open the display");
-    // The rest, as one SDL_Init(SDL_INIT_EVERYTHING) would.
-    if (withAudio && SDL_InitSubSystem(SDL_INIT_EVERYTHING) == -1)
+    if (withAudio && SDL_InitSubSystem(OtherSubsystemsWanted()) == -1)
         return SubsystemFailed("cannot start SDL");
     IgnoreUnreadEvents();
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
+    screen = VEK_OpenDisplay(ChooseDisplay(ProgramOptions()));
     if (!screen)
-        return SubsystemFailed("cannot open the 640x480 window");
+        return SubsystemFailed("cannot open the window");
+    // The tools without audio take no input either.
+    if (withAudio)
+        VEK_OpenPad();
     if (withAudio && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 4096) == -1)
         return SubsystemFailed("cannot open the audio device");
     if (TTF_Init() == -1)
@@ -224,6 +268,17 @@ void SetClips()
     CutGrid(scientistClips, 15, 15, SCIENTIST_WIDTH, SCIENTIST_HEIGHT);
     CutGrid(projectileClips, 2, 2, 30, 30);
     CutGrid(ratClips, 9, 9, RAT_WIDTH, RAT_HEIGHT);
+
+    // Every clip drawn in play gets a surface of its own (same pixels).
+    VEK_ForgetAllClips();
+    VEK_CutClips(terrain_ts, terrainClips);
+    VEK_CutClips(water_ts, waterClips);
+    VEK_CutClips(cheese_ss, cheeseClips);
+    VEK_CutClips(burger_ss, burgerClips);
+    VEK_CutClips(eel_ss, eelClips);
+    VEK_CutClips(scientist_ss, scientistClips);
+    VEK_CutClips(projectile_ss, projectileClips);
+    VEK_CutClips(rat_ss, ratClips);
 }
 
 // The class statics only borrow the assets, so they are handed out again
@@ -263,6 +318,8 @@ template <typename T> static void Release(T*& asset, void (*free)(T*))
 
 void FreeAssets()
 {
+    VEK_ForgetAllClips();
+    ReleaseDrawCaches();
     Release(menuBox, SDL_FreeSurface);
     Release(menu_bg, SDL_FreeSurface);
     Release(cursor_ss, SDL_FreeSurface);
@@ -302,6 +359,8 @@ void clean_up()
     FreeAssets();
     WriteHiScore(hiScore);
     TTF_Quit();
+    VEK_ClosePad();
+    VEK_CloseDisplay();
     // SDL_Quit takes the audio device down with everything else.
     SDL_Quit();
 }

@@ -7,7 +7,9 @@
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "toolkit/vek_clock.h"
+#include "toolkit/vek_pad.h"
 #include "world/constants.h"
+#include "world/tile_grid.h"
 
 EditorSession::EditorSession() : mode(ELEM_TERRAIN), tileIndex(0), guyKind(GUY_BURGER)
 {
@@ -126,7 +128,10 @@ static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool r
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
     }
     if (remove)
+    {
         RemoveAtCursor(tile, s.cursor);
+        TilesEdited();
+    }
     if (!insert)
         return;
     int x = s.cursor.GetXPos();
@@ -142,7 +147,7 @@ void EditorFrame(EditorSession& s)
 {
     HandleOneEvent();
 
-    const Uint8* keys = SDL_GetKeyState(NULL);
+    const Uint8* keys = VEK_HeldKeys();
     HandleHeldKeys(s, keys);
 
     // Insert clears the cell in the current mode's list before it places,

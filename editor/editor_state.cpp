@@ -6,7 +6,9 @@
 #include "editor/editor.h"
 #include "play/draw.h"
 #include "play/level_file.h"
+#include "toolkit/vek_display.h"
 #include "toolkit/vek_menu.h"
+#include "toolkit/vek_pad.h"
 #include "world/constants.h"
 
 // What the editor shows, kept so that its messages can be drawn over the
@@ -65,11 +67,12 @@ void EditorState()
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     while (IsTopState(EditorState))
     {
+        VEK_SetPadContext(VEK_PAD_EDITOR);
         EditorFrame(session);
         shown = session;
         DrawEditorPicture();
         if (screen)
-            SDL_Flip(screen);
+            VEK_Present(screen);
         CapFrameRate();
     }
 }

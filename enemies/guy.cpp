@@ -1,5 +1,6 @@
 #include "enemies/guy.h"
 #include "world/constants.h"
+#include "world/tile_grid.h"
 
 Guy::Guy() : dead(false), deadTime(0), erase(false)
 {
@@ -126,8 +127,10 @@ void Guy::UpdateDying()
 
 void Guy::LandAndTurn(std::vector<Tile*>& tiles)
 {
-    std::vector<CollData> own;
-    for (Tile* t : tiles)
+    // Refilled by every test: kept between calls so that no tile allocates.
+    static std::vector<CollData> own;
+    TileWalk walk(tiles, *this);
+    while (Tile* t = walk.Next())
     {
         if (t->GetSolidity() == GHOST)
             continue;

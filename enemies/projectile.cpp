@@ -1,4 +1,5 @@
 #include "enemies/projectile.h"
+#include "world/tile_grid.h"
 
 SDL_Surface* Projectile::default_ss = nullptr;
 std::vector<SDL_Rect>* Projectile::defaultClips = nullptr;
@@ -42,7 +43,8 @@ void Projectile::HandleRat(Rat& rat)
 // Only solid tiles stop it; platforms and water let it through.
 void Projectile::HandleTiles(std::vector<Tile*>& tiles)
 {
-    for (Tile* t : tiles)
+    ForEachTileNear(tiles, *this, [this](Tile* t) {
         if (t->GetSolidity() == SOLID && HasCollided(t->GetCollisionBoxes(), nullptr, nullptr))
             Finish();
+    });
 }

@@ -6,6 +6,7 @@
 #include "enemies/guy.h"
 #include "toolkit/vek_surface.h"
 #include "world/constants.h"
+#include "world/tile_grid.h"
 
 static const int HUD_SCORE_X = 20;
 static const int HUD_LIVES_X = 240;
@@ -47,8 +48,19 @@ void DrawGame()
         return;
     SDL_Rect view = camera.GetRect();
     DrawBackground(view);
-    for (Tile* t : tile)
-        t->Show(screen, view);
+    // Every water tile animates each drawn frame, in view or not, in list
+    // order (the animation draws random numbers); then only the tiles that
+    // can reach the screen are drawn, in list order.
+    TileGrid& grid = CheckedGridOf(tile);
+    for (int i : grid.Animated())
+        tile[i]->Animate();
+    static std::vector<int> shown;
+    shown.clear();
+    grid.AddNear(view.x, view.y, view.x + screen->w - 1, view.y + screen->h - 1, shown);
+    std::sort(shown.begin(), shown.end());
+    shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
+    for (int i : shown)
+        tile[i]->Draw(screen, view);
     for (Cheese* c : cheese)
         c->Show(screen, view);
     for (Guy* g : guy)
@@ -56,16 +68,58 @@ void DrawGame()
     rat.Show(screen, view);
 }
 
+namespace
+{
+// One HUD text as last rendered: rendered again only when its words, its
+// colour or the font change.
+struct HUDText
+{
+    std::string text;
+    SDL_Color color = {0, 0, 0, 0};
+    TTF_Font* font = nullptr;
+    SDL_Surface* rendered = nullptr;
+
+    void Release()
+    {
+        if (rendered)
+            SDL_FreeSurface(rendered);
+        rendered = nullptr;
+        font = nullptr;
+    }
+
+    SDL_Surface* Get(TTF_Font* f, const std::string& t, SDL_Color c)
+    {
+        if (!rendered || font != f || text != t || color.r != c.r || color.g != c.g || color.b != c.b)
+        {
+            Release();
+            rendered = TTF_RenderText_Solid(f, t.c_str(), c);
+            font = f;
+            text = t;
+            color = c;
+        }
+        return rendered;
+    }
+};
+
+HUDText hudScore, hudLives, hudTime;
+} // namespace
+
+void ReleaseDrawCaches()
+{
+    hudScore.Release();
+    hudLives.Release();
+    hudTime.Release();
+}
+
 // A text that cannot be rendered is simply missing from this frame.
-static void DrawHUDText(const std::string& text, int x, SDL_Color color)
+static void DrawHUDText(HUDText& cache, const std::string& text, int x, SDL_Color color)
 {
     if (!font2 || !screen)
         return;
-    SDL_Surface* rendered = TTF_RenderText_Solid(font2, text.c_str(), color);
+    SDL_Surface* rendered = cache.Get(font2, text, color);
     if (!rendered)
         return;
     VEK_BlitSurface(rendered, nullptr, screen, x, 0);
-    SDL_FreeSurface(rendered);
 }
 
 void DrawHUD(Uint32 levelClockMs)
@@ -81,14 +135,14 @@ void DrawHUDScore()
     // Collected pieces leave the list, so score plus what is left is the
     // number the level started with.
     text << "Cheese: " << score << "/" << score + static_cast<int>(cheese.size());
-    DrawHUDText(text.str(), HUD_SCORE_X, color2);
+    DrawHUDText(hudScore, text.str(), HUD_SCORE_X, color2);
 }
 
 void DrawHUDLives()
 {
     std::ostringstream text;
     text << "Lives: " << rat.GetLives();
-    DrawHUDText(text.str(), HUD_LIVES_X, color2);
+    DrawHUDText(hudLives, text.str(), HUD_LIVES_X, color2);
 }
 
 void DrawHUDTime(Uint32 levelClockMs)
@@ -100,5 +154,5 @@ void DrawHUDTime(Uint32 levelClockMs)
     std::ostringstream text;
     text << "Time: " << left;
     bool flickerRed = left <= HUD_HURRY_SECONDS && frameCount % 3 != 0;
-    DrawHUDText(text.str(), HUD_TIME_X, flickerRed ? HUD_HURRY_COLOR : color2);
+    DrawHUDText(hudTime, text.str(), HUD_TIME_X, flickerRed ? HUD_HURRY_COLOR : color2);
 }

@@ -10,6 +10,8 @@ void DrawHUD(Uint32 levelClockMs);
 void DrawHUDScore();
 void DrawHUDLives();
 void DrawHUDTime(Uint32 levelClockMs);
+// Frees the HUD's rendered texts, before the fonts they came from go.
+void ReleaseDrawCaches();
 
 // Where the background's first copy starts, for a camera at cameraX and a
 // picture width wide.

@@ -7,6 +7,7 @@
 #include "enemies/scientist.h"
 #include "toolkit/safe_file.h"
 #include "world/constants.h"
+#include "world/tile_grid.h"
 #include "world/tiles.h"
 
 // Eels dive to here, 200 pixels below the bottom of the level, and turn.
@@ -34,6 +35,7 @@ void ClearWorld()
     DeleteAll(tile);
     DeleteAll(guy);
     DeleteAll(cheese);
+    TilesEdited();
 }
 
 static bool PositionUsable(long long x, long long y)
@@ -189,6 +191,8 @@ LevelLoad LoadLevelFrom(std::istream& in)
             break;
         }
     }
+    // The tiles by cell, ready before the first frame of play.
+    CheckedGridOf(tile);
     return result;
 }
 

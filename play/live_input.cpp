@@ -1,5 +1,6 @@
 #include "play/live_input.h"
 #include "app/globals.h"
+#include "toolkit/vek_pad.h"
 
 static FramePress PressOf(const SDL_Event& e)
 {
@@ -26,7 +27,8 @@ FrameInput ReadLiveInput(bool takeEvent)
     // Polling first brings the key state up to date with the event taken.
     if (takeEvent && SDL_PollEvent(&event))
         input.press = PressOf(event);
-    const Uint8* keys = SDL_GetKeyState(NULL);
+    // The keyboard's held keys and a game pad's.
+    const Uint8* keys = VEK_HeldKeys();
     input.left = keys[SDLK_LEFT] != 0;
     input.right = keys[SDLK_RIGHT] != 0;
     input.up = keys[SDLK_UP] != 0;

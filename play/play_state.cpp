@@ -9,8 +9,11 @@
 #include "play/game_recorder.h"
 #include "play/level_file.h"
 #include "play/live_input.h"
+#include "toolkit/vek_display.h"
+#include "toolkit/vek_pad.h"
 #include "world/constants.h"
 #include "world/game_random.h"
+#include "world/tile_grid.h"
 
 // Horizontal control and friction act on every third frame.
 static const Uint32 CONTROL_EVERY = 3;
@@ -135,7 +138,8 @@ static bool Touched(const std::vector<CollData>& data, int box)
 // read the overlaps found before any push: only a landing finds them anew.
 static void RatAgainstTile(Tile* t)
 {
-    std::vector<CollData> data;
+    // Refilled by every test: kept between calls so that no tile allocates.
+    static std::vector<CollData> data;
     if (!rat.HasCollided(t->GetCollisionBoxes(), &data, nullptr))
         return;
     if (Touched(data, RAT_BOX_LEFT) && t->RightIsImp() && rat.GetXVel() < 0)
@@ -222,8 +226,8 @@ bool PlayFrame(const FrameInput& input, bool draw)
     CollectCheese();
     for (Guy* g : guy)
         g->HandleRat(rat);
-    for (Tile* t : tile)
-        RatAgainstTile(t);
+    CheckedGridOf(tile); // once a frame, against the whole list
+    ForEachTileNear(tile, rat, RatAgainstTile);
     for (Guy* g : guy)
         g->HandleTiles(tile);
     for (Guy* g : guy)
@@ -248,7 +252,7 @@ bool PlayFrame(const FrameInput& input, bool draw)
     {
         DrawGame();
         DrawHUD(frameClockMs);
-        SDL_Flip(screen);
+        VEK_Present(screen);
     }
     return true;
 }
@@ -257,6 +261,7 @@ void PlayState()
 {
     while (IsTopState(PlayState))
     {
+        VEK_SetPadContext(VEK_PAD_PLAY);
         FrameInput input = ReadLiveInput(true);
         bool going = PlayFrame(input, true);
         RecordGameFrame(input);
@@ -276,12 +281,13 @@ void RespawnFrame(const FrameInput& input, bool draw)
     {
         DrawGame();
         DrawHUDLives();
-        SDL_Flip(screen);
+        VEK_Present(screen);
     }
 }
 
 void RespawnState()
 {
+    VEK_SetPadContext(VEK_PAD_PLAY);
     // Events wait for play: a respawn frame takes none.
     FrameInput input = ReadLiveInput(false);
     RespawnFrame(input, true);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages that building and playing the
 # game need; with --tests also those that the test suite and the package
-# checks need. Only the packages that are missing are installed, and the
-# package lists are only refreshed when something is missing. Without
+# checks need; with --bench those and valgrind for the benchmark's
+# instruction counts. Only the packages that are missing are installed, and
+# the package lists are only refreshed when something is missing. Without
 # apt-get it names what to install and succeeds when the libraries and
 # fonts that building and playing need are already there.
 set -euo pipefail
@@ -26,11 +27,17 @@ test_packages=(
   valgrind
 )
 
+bench_packages=(
+  # instruction counts per frame in scripts/bench.sh
+  valgrind
+)
+
 tests=false
 case "${1:-}" in
   --tests) packages+=("${test_packages[@]}"); tests=true ;;
+  --bench) packages+=("${test_packages[@]}" "${bench_packages[@]}"); tests=true ;;
   "") ;;
-  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--tests|--bench]" >&2; exit 2 ;;
 esac
 
 # The font files the game is built with, by fontconfig or in Debian's folders.

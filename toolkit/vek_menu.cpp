@@ -1,6 +1,8 @@
 #include "toolkit/vek_menu.h"
 #include <algorithm>
 #include "toolkit/vek_clock.h"
+#include "toolkit/vek_display.h"
+#include "toolkit/vek_pad.h"
 #include "toolkit/vek_signals.h"
 #include "toolkit/vek_surface.h"
 
@@ -21,12 +23,46 @@ VekMenu::VekMenu() { Reset(); }
 
 VekMenu::~VekMenu()
 {
+    ForgetPictures();
     headers.clear();
     options.clear();
 }
 
+VekMenu::VekMenu(const VekMenu& other)
+    : headers(other.headers), options(other.options), offColor(other.offColor), onColor(other.onColor),
+      headerColor(other.headerColor), choice(other.choice)
+{
+}
+
+VekMenu& VekMenu::operator=(const VekMenu& other)
+{
+    if (this != &other)
+    {
+        ForgetPictures();
+        headers = other.headers;
+        options = other.options;
+        offColor = other.offColor;
+        onColor = other.onColor;
+        headerColor = other.headerColor;
+        choice = other.choice;
+    }
+    return *this;
+}
+
+void VekMenu::ForgetPictures()
+{
+    if (rendered)
+        SDL_FreeSurface(rendered);
+    rendered = nullptr;
+    renderedChoice = -1;
+    if (box)
+        SDL_FreeSurface(box);
+    box = nullptr;
+}
+
 void VekMenu::Reset()
 {
+    ForgetPictures();
     options.clear();
     headers.clear();
     offColor = MakeColor(115, 115, 115);
@@ -35,13 +71,14 @@ void VekMenu::Reset()
     choice = 0;
 }
 
-void VekMenu::AddHeader(const char* text) { headers.push_back(text); }
-void VekMenu::AddHeader(std::string& text) { headers.push_back(text); }
-void VekMenu::AddOption(const char* text) { options.push_back(text); }
-void VekMenu::AddOption(std::string& text) { options.push_back(text); }
-void VekMenu::SetOnColor(int r, int g, int b) { onColor = MakeColor(r, g, b); }
-void VekMenu::SetOffColor(int r, int g, int b) { offColor = MakeColor(r, g, b); }
-void VekMenu::SetHeaderColor(int r, int g, int b) { headerColor = MakeColor(r, g, b); }
+// Every change to what the menu shows drops its kept picture.
+void VekMenu::AddHeader(const char* text) { ForgetPictures(); headers.push_back(text); }
+void VekMenu::AddHeader(std::string& text) { ForgetPictures(); headers.push_back(text); }
+void VekMenu::AddOption(const char* text) { ForgetPictures(); options.push_back(text); }
+void VekMenu::AddOption(std::string& text) { ForgetPictures(); options.push_back(text); }
+void VekMenu::SetOnColor(int r, int g, int b) { ForgetPictures(); onColor = MakeColor(r, g, b); }
+void VekMenu::SetOffColor(int r, int g, int b) { ForgetPictures(); offColor = MakeColor(r, g, b); }
+void VekMenu::SetHeaderColor(int r, int g, int b) { ForgetPictures(); headerColor = MakeColor(r, g, b); }
 
 static int Width(SDL_Surface* line) { return line ? line->w : 0; }
 static int Height(SDL_Surface* line) { return line ? line->h : 0; }
@@ -104,37 +141,62 @@ SDL_Surface* VekMenu::Draw(TTF_Font* headerFont, TTF_Font* optionFont)
     return result;
 }
 
+SDL_Surface* VekMenu::Rendered(TTF_Font* headerFont, TTF_Font* optionFont)
+{
+    if (rendered && (renderedHeaderFont != headerFont || renderedOptionFont != optionFont || renderedChoice != choice))
+    {
+        SDL_FreeSurface(rendered);
+        rendered = nullptr;
+    }
+    if (!rendered)
+    {
+        rendered = Draw(headerFont, optionFont);
+        renderedHeaderFont = headerFont;
+        renderedOptionFont = optionFont;
+        renderedChoice = choice;
+    }
+    return rendered;
+}
+
+SDL_Surface* VekMenu::Box(int width, int height, int pieceSize, SDL_Surface* boxImage)
+{
+    if (box && (boxWidth != width || boxHeight != height || boxPieceSize != pieceSize || boxFrom != boxImage))
+    {
+        SDL_FreeSurface(box);
+        box = nullptr;
+    }
+    if (!box)
+    {
+        box = VEK_RenderBox(width, height, pieceSize, boxImage);
+        boxWidth = width;
+        boxHeight = height;
+        boxPieceSize = pieceSize;
+        boxFrom = boxImage;
+    }
+    return box;
+}
+
 void VekMenu::ShowCentred(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont)
 {
     if (!screen)
         return;
-    SDL_Surface* text = Draw(headerFont, optionFont);
-    if (text)
-    {
+    if (SDL_Surface* text = Rendered(headerFont, optionFont))
         VEK_BlitSurface(text, nullptr, screen, (screen->w - text->w) / 2, (screen->h - text->h) / 2);
-        SDL_FreeSurface(text);
-    }
-    SDL_Flip(screen);
+    VEK_Present(screen);
 }
 
 void VekMenu::ShowBoxed(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont, SDL_Surface* boxImage)
 {
     if (!screen)
         return;
-    SDL_Surface* text = Draw(headerFont, optionFont);
-    if (text)
+    if (SDL_Surface* text = Rendered(headerFont, optionFont))
     {
         // 10 pixels beyond the text left and right, 5 above and below.
-        SDL_Surface* box = VEK_RenderBox(text->w + 20, text->h + 10, BOX_PIECE_SIZE, boxImage);
-        if (box)
-        {
-            VEK_BlitSurface(box, nullptr, screen, (screen->w - box->w) / 2, (screen->h - box->h) / 2);
-            SDL_FreeSurface(box);
-        }
+        if (SDL_Surface* frame = Box(text->w + 20, text->h + 10, BOX_PIECE_SIZE, boxImage))
+            VEK_BlitSurface(frame, nullptr, screen, (screen->w - frame->w) / 2, (screen->h - frame->h) / 2);
         VEK_BlitSurface(text, nullptr, screen, (screen->w - text->w) / 2, (screen->h - text->h) / 2);
-        SDL_FreeSurface(text);
     }
-    SDL_Flip(screen);
+    VEK_Present(screen);
 }
 
 int VekMenu::AcceptChoice(SDL_Event& event)
@@ -162,10 +224,16 @@ int VekMenu::AcceptChoice(SDL_Event& event)
 int VekMenu::GetChoice(SDL_Event& event, SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont)
 {
     int result;
+    int shown = -1;
     do
     {
+        VEK_SetPadContext(VEK_PAD_MENU);
         result = AcceptChoice(event);
-        ShowCentred(screen, headerFont, optionFont);
+        if (shown == -1 || shown != choice)
+        {
+            ShowCentred(screen, headerFont, optionFont);
+            shown = choice;
+        }
         VEK_Delay(CHOICE_POLL_MS);
     } while (result == -1 && !VEK_TerminationRequested());
     return result;

@@ -11,6 +11,9 @@ class VekMenu
 public:
     VekMenu();
     ~VekMenu();
+    // A copy renders its own pictures.
+    VekMenu(const VekMenu& other);
+    VekMenu& operator=(const VekMenu& other);
 
     void Reset();
     void AddHeader(const char* text);
@@ -23,13 +26,19 @@ public:
 
     // A new surface holding the rendered menu (the caller frees it), or null.
     SDL_Surface* Draw(TTF_Font* headerFont, TTF_Font* optionFont);
+    // The same picture, kept by the menu and rendered again only when its
+    // texts, colours, selection or fonts changed; null when none renders.
+    SDL_Surface* Rendered(TTF_Font* headerFont, TTF_Font* optionFont);
+    // A box of the given size made by VEK_RenderBox, kept the same way.
+    SDL_Surface* Box(int width, int height, int pieceSize, SDL_Surface* boxImage);
     void ShowCentred(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont);
     void ShowBoxed(SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont, SDL_Surface* boxImage);
 
     // Handles at most one pending event; the chosen index, or -1.
     int AcceptChoice(SDL_Event& event);
     // Runs the dialog until an option is accepted; -1 when a termination
-    // request (SIGTERM, SIGINT) ends it first.
+    // request (SIGTERM, SIGINT) ends it first. The picture is drawn and
+    // flipped again only when the selection moved: the screen keeps it.
     int GetChoice(SDL_Event& event, SDL_Surface* screen, TTF_Font* headerFont, TTF_Font* optionFont);
 
     int GetSelected() const { return choice; }
@@ -43,4 +52,14 @@ private:
     SDL_Color onColor;
     SDL_Color headerColor;
     int choice;
+
+    void ForgetPictures();
+    // What the kept pictures were made from.
+    SDL_Surface* rendered = nullptr;
+    TTF_Font* renderedHeaderFont = nullptr;
+    TTF_Font* renderedOptionFont = nullptr;
+    int renderedChoice = -1;
+    SDL_Surface* box = nullptr;
+    int boxWidth = 0, boxHeight = 0, boxPieceSize = 0;
+    SDL_Surface* boxFrom = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "toolkit/vek_surface.h"
 #include <SDL_image.h>
+#include "toolkit/vek_clips.h"
 
 static const Uint32 KEY_FLAGS = SDL_SRCCOLORKEY | SDL_RLEACCEL;
 
@@ -17,7 +18,18 @@ void VEK_BlitSurface(SDL_Surface* source, SDL_Rect* clip, SDL_Surface* destinati
     offset.y = static_cast<Sint16>(y);
     offset.w = 0;
     offset.h = 0;
-    SDL_BlitSurface(source, clip, destination, &offset);
+    // SDL draws inside [offset, offset + clip size) at most: wholly outside
+    // the destination's clipping rectangle nothing would be drawn at all.
+    const int w = clip ? clip->w : source->w;
+    const int h = clip ? clip->h : source->h;
+    const SDL_Rect& bounds = destination->clip_rect;
+    if (offset.x >= bounds.x + bounds.w || offset.x + w <= bounds.x || offset.y >= bounds.y + bounds.h ||
+        offset.y + h <= bounds.y)
+        return;
+    if (SDL_Surface* cut = VEK_ClipSurface(source, clip))
+        SDL_BlitSurface(cut, nullptr, destination, &offset);
+    else
+        SDL_BlitSurface(source, clip, destination, &offset);
 }
 
 SDL_Surface* VEK_NewSurface(int width, int height)

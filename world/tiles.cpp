@@ -22,6 +22,12 @@ Tile::~Tile() = default;
 
 std::string Tile::GetTag() { return "Tile"; }
 
+void Tile::Show(SDL_Surface* screen, SDL_Rect camera)
+{
+    Animate();
+    Draw(screen, camera);
+}
+
 bool Tile::TopIsImp() const { return solidity == SOLID || solidity == PLATFORM; }
 bool Tile::BottomIsImp() const { return solidity == SOLID; }
 bool Tile::LeftIsImp() const { return solidity == SOLID; }
@@ -34,7 +40,7 @@ InanimateTile::InanimateTile(int x, int y, int solidity, int tileType, SDL_Surfa
 
 std::string InanimateTile::GetTag() { return "Terrain"; }
 
-void InanimateTile::Show(SDL_Surface* screen, SDL_Rect camera)
+void InanimateTile::Draw(SDL_Surface* screen, SDL_Rect camera)
 {
     // A null clip would blit the whole sheet: better to draw nothing.
     if (!spriteSheet || !clip || !screen)
@@ -52,7 +58,7 @@ WaterTile::WaterTile(int x, int y, int solidity, int tileType, SDL_Surface* shee
 
 std::string WaterTile::GetTag() { return "Water"; }
 
-void WaterTile::Show(SDL_Surface* screen, SDL_Rect camera)
+void WaterTile::Animate()
 {
     // The clips come in pairs {0,1} {2,3} {4,5} {6,7}: every fifth draw moves
     // to one clip of the next pair, and past the last pair back to clip 0.
@@ -69,5 +75,9 @@ void WaterTile::Show(SDL_Surface* screen, SDL_Rect camera)
     {
         spriteTimer += 1;
     }
+}
+
+void WaterTile::Draw(SDL_Surface* screen, SDL_Rect camera)
+{
     DrawClip(screen, Tile::xPos - camera.x, Tile::yPos - camera.y);
 }

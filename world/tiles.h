@@ -22,7 +22,13 @@ public:
     // part of a water tile.
     virtual ~Tile();
     virtual std::string GetTag();
-    virtual void Show(SDL_Surface* screen, SDL_Rect camera) = 0;
+    // Animates, then draws: what one frame of drawing does to a tile.
+    void Show(SDL_Surface* screen, SDL_Rect camera);
+    // One frame of the tile's animation, due whether or not it is in view.
+    virtual void Animate() {}
+    virtual bool IsAnimated() const { return false; }
+    // Draws the tile as it is now, without animating it.
+    virtual void Draw(SDL_Surface* screen, SDL_Rect camera) = 0;
 
     int GetSolidity() const { return solidity; }
     int GetTileType() const { return tileType; }
@@ -42,7 +48,7 @@ class InanimateTile : public Tile
 public:
     InanimateTile(int x, int y, int solidity, int tileType, SDL_Surface* sheet, SDL_Rect* clip);
     std::string GetTag() override;
-    void Show(SDL_Surface* screen, SDL_Rect camera) override;
+    void Draw(SDL_Surface* screen, SDL_Rect camera) override;
 
 private:
     SDL_Surface* spriteSheet; // shared, not owned
@@ -55,7 +61,11 @@ class WaterTile : public Tile, public AnimatedThing
 public:
     WaterTile(int x, int y, int solidity, int tileType, SDL_Surface* sheet, std::vector<SDL_Rect>* clips);
     std::string GetTag() override;
-    void Show(SDL_Surface* screen, SDL_Rect camera) override;
+    // Both bases can show; a water tile shows as a tile.
+    void Show(SDL_Surface* screen, SDL_Rect camera) { Tile::Show(screen, camera); }
+    void Animate() override;
+    bool IsAnimated() const override { return true; }
+    void Draw(SDL_Surface* screen, SDL_Rect camera) override;
 
     // The tile part holds the position, size and box; the animated part only
     // its sheet, clips and animation.

@@ -1,0 +1,180 @@
+#include "bench/frame_driver.h"
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+#include "app/globals.h"
+#include "app/menu_states.h"
+#include "app/state_stack.h"
+#include "play/draw.h"
+#include "play/play_state.h"
+#include "toolkit/vek_clock.h"
+#include "world/constants.h"
+#include "world/game_random.h"
+
+static const Uint32 DRAW_EVERY = 2;
+
+std::vector<ReplayFrame> ExpandReplay(const Replay& replay)
+{
+    std::vector<ReplayFrame> frames;
+    ReplayFrame pending;
+    for (const ReplayStep& step : replay.steps)
+    {
+        if (!step.press.empty())
+            pending.press = step.press;
+        else if (step.pause > 0)
+            pending.pause += step.pause;
+        for (int f = 0; f < step.frames; ++f)
+        {
+            ReplayFrame frame = pending;
+            frame.left = step.left;
+            frame.right = step.right;
+            frame.up = step.up;
+            frames.push_back(frame);
+            pending = ReplayFrame();
+        }
+    }
+    // Each run of the clock lines gives its extra to that many frames.
+    size_t f = 0;
+    for (const ClockRun& run : replay.clock)
+        for (int i = 0; i < run.frames && f < frames.size(); ++i)
+            frames[f++].clockExtraMs = run.extraMs;
+    return frames;
+}
+
+Scenario MakeScenario(const std::string& name, const Replay& replay)
+{
+    return {name, replay, ExpandReplay(replay)};
+}
+
+FrameDriver::FrameDriver(const Scenario& scenario)
+    : scenario(scenario), game(new ReplayGame(scenario.replay, ReplayMode::Headless))
+{
+}
+
+FrameDriver::~FrameDriver() = default;
+
+int FrameDriver::Frames() const { return game->Frames(); }
+
+FrameDrawing FrameDriver::Logic()
+{
+    if (over || next >= scenario.frames.size())
+        return FrameDrawing::Ended;
+    const ReplayFrame& f = scenario.frames[next++];
+    if (!f.press.empty())
+        game->Press(PressFromName(f.press));
+    if (f.pause > 0)
+        game->Pause(f.pause);
+    // The play frame draws on every second frame counted before it; the
+    // respawn frame always; a frame that lost the game never.
+    const bool respawn = IsTopState(RespawnState);
+    const bool drawTurn = frameCount % DRAW_EVERY == 0;
+    const int before = game->Frames();
+    over = !game->Frame(f.left, f.right, f.up, f.clockExtraMs);
+    if (game->Frames() == before)
+        return FrameDrawing::Ended;
+    if (respawn)
+        return FrameDrawing::Respawn;
+    return drawTurn && !IsTopState(LostState) ? FrameDrawing::Play : FrameDrawing::Nothing;
+}
+
+void FrameDriver::Draw(FrameDrawing drawing)
+{
+    if (drawing == FrameDrawing::Play)
+    {
+        DrawGame();
+        DrawHUD(LevelClockAfterFrame());
+    }
+    else if (drawing == FrameDrawing::Respawn)
+    {
+        DrawGame();
+        DrawHUDLives();
+    }
+}
+
+// Level file records: a tag line, then its numbers.
+static void Record(std::string& text, const char* tag, std::initializer_list<int> numbers)
+{
+    text += tag;
+    text += '\n';
+    bool first = true;
+    for (int n : numbers)
+    {
+        if (!first)
+            text += ' ';
+        text += std::to_string(n);
+        first = false;
+    }
+    text += '\n';
+}
+
+static const int DENSE_BURGERS = 100;
+static const int DENSE_EELS = 99;
+static const int DENSE_CHEESES = 500;
+static const int TERRAIN_KINDS = 18;
+
+std::string DensestLevelText()
+{
+    std::string text;
+    Record(text, "Rat", {96, 96});
+    // Enemies and cheese on cells spread evenly over the level, by a step
+    // prime to the cell count so that no two share a cell.
+    const int cells = TILES_WIDE * TILES_HIGH;
+    auto cellX = [](int cell) { return (cell % TILES_WIDE) * TILE_WIDTH; };
+    auto cellY = [](int cell) { return (cell / TILES_WIDE) * TILE_HEIGHT; };
+    for (int i = 0; i < DENSE_BURGERS; ++i)
+    {
+        int cell = (i * 59 + 7) % cells;
+        Record(text, "Burger", {cellX(cell), cellY(cell)});
+    }
+    for (int i = 0; i < DENSE_EELS; ++i)
+    {
+        int cell = (i * 61 + 29) % cells;
+        Record(text, "Eel", {cellX(cell), cellY(cell)});
+    }
+    Record(text, "Scientist", {5760, 600});
+    for (int i = 0; i < DENSE_CHEESES; ++i)
+    {
+        int cell = (i * 11 + 3) % cells;
+        Record(text, "Cheese", {cellX(cell), cellY(cell)});
+    }
+    // Every third cell water, the rest every terrain kind in turn.
+    for (int row = 0; row < TILES_HIGH; ++row)
+        for (int col = 0; col < TILES_WIDE; ++col)
+        {
+            if ((col + row) % 3 == 0)
+                Record(text, "Water", {col, row, GHOST, 0});
+            else
+            {
+                int type = (col + row * 5) % TERRAIN_KINDS;
+                Record(text, "Terrain", {col, row, TERRAIN_SOL[type], type});
+            }
+        }
+    return text;
+}
+
+Replay DensestLevelReplay(int slot, int frames)
+{
+    // Forty frames right, ten jumping right, forty left, ten jumping left.
+    struct Phase
+    {
+        int frames;
+        bool left, right, up;
+    };
+    static const Phase PHASES[] = {{40, false, true, false}, {10, false, true, true},
+                                   {40, true, false, false}, {10, true, false, true}};
+    Replay replay;
+    replay.level = slot;
+    replay.seed = 1;
+    for (int done = 0, p = 0; done < frames; ++p)
+    {
+        const Phase& phase = PHASES[p % 4];
+        ReplayStep step;
+        step.frames = std::min(phase.frames, frames - done);
+        step.left = phase.left;
+        step.right = phase.right;
+        step.up = phase.up;
+        replay.steps.push_back(step);
+        done += step.frames;
+    }
+    return replay;
+}
