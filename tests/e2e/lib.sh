@@ -24,6 +24,7 @@ E2E_EXIT_TIMEOUT=15     # seconds for the game to end once asked to
 # Extra Xvfb arguments; -noreset keeps the server up when its last client
 # leaves (the launch stress script clears it to get the resetting kind).
 E2E_XVFB_ARGS=${E2E_XVFB_ARGS--noreset}
+E2E_SCREEN=${E2E_SCREEN:-800x600x24}   # the virtual screen, as Xvfb's -screen takes it
 
 # Arguments: the game, its assets, the built levels, the x_window helper.
 e2e_setup()
@@ -48,7 +49,7 @@ e2e_setup()
     # -displayfd lets the server pick a free display itself, so that scripts
     # run side by side cannot race for one; -s 0 keeps the screen saver away.
     # shellcheck disable=SC2086
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp $E2E_XVFB_ARGS -s 0 \
+    Xvfb -displayfd 3 -screen 0 "$E2E_SCREEN" -nolisten tcp $E2E_XVFB_ARGS -s 0 \
         3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_poll 10 grep -qs '^[0-9]' "$E2E_WORK/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
