@@ -57,6 +57,7 @@ TEST(Levelc, MapsCompileToTheGamesRecords)
                "Terrain\n3 0 2 1\nWater\n4 0 0 0\nWater\n5 0 1 7\n"},
         // Cell column 10, map row 20: left x 320, top y 640, bottom y 672.
         {{{10, 20, 'c'}}, RAT + "Cheese\n320 640\n"},
+        {{{0, 20, 'c'}}, RAT + "Cheese\n0 640\n"},             // at the left edge, still in the world
         {{{10, 20, 'b'}}, RAT + "Burger\n316 622\n"},       // 40 x 50, on the floor, centred
         {{{10, 20, 'e'}}, RAT + "Eel\n321 640\n"},          // 30 wide, leaps up to the top
         {{{10, 20, 'S'}}, RAT + "Scientist\n276 492\n"},    // 120 x 180, on the floor, centred
