@@ -11,7 +11,6 @@ namespace fs = std::filesystem;
 TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
 {
     const char* const name = "hiscore_test_file";
-    std::remove(name);
     EXPECT_EQ(0, ReadHiScore(name)); // missing
     const std::pair<const char*, int> table[] = {{"42", 42},      {"  42\n", 42}, {"-17", -17}, {"\n\t 7 99", 7},
                                                  {"12abc", 12},   {"abc", 0},     {"", 0},
@@ -23,7 +22,6 @@ TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
     }
     EXPECT_TRUE(WriteHiScore(-5, name)); // replaces the old contents entirely
     EXPECT_EQ("-5", ReadFile(name));
-    std::remove(name);
 }
 
 // A write cut short, by a kill at a file size limit or by a full disk
@@ -41,7 +39,6 @@ TEST(HiScoreFile, AWriteCutShortKeepsTheOldScore)
         for (const std::string& torn : TempFilesLeft())
             fs::remove(torn);
     }
-    std::remove(name);
 }
 
 // Only regular files are read or replaced; a link counts as its target.
@@ -63,6 +60,4 @@ TEST(HiScoreFile, ALinkIsWrittenThroughAndNoFifoOrFolderIsReadOrReplaced)
     }
     EXPECT_TRUE(fs::is_fifo("hiscore_fifo") && fs::is_directory("hiscore_folder"));
     EXPECT_TRUE(TempFilesLeft().empty());
-    for (const char* name : {"hiscore_target", "hiscore_link", "hiscore_fifo", "hiscore_folder"})
-        fs::remove(name);
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <tuple>
 #include <vector>
@@ -13,7 +14,7 @@ namespace
 {
 void FakePlayState() {} // stands in for play, which these tests never run
 const StateFunction M = MenuState, F = FakePlayState, P = PauseState, Q = QuitToMenuState, D = QuitToDosState;
-const Uint32 BLUE = 0x0000FF, RED = 0xFF0000, WHITE = 0xFFFFFF;
+const Uint32 BLACK = 0, BLUE = 0x0000FF, RED = 0xFF0000, WHITE = 0xFFFFFF;
 
 using States = std::vector<StateFunction>;
 
@@ -53,6 +54,8 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
         {{M, OptionsState}, "R", {M}, 1, 0x00FAFA, 0x000096, 0, 1},
         {{M, OptionsState}, "DR", {M}, 2, 0x00FAFA, 0x000096, 0, 1},
         {{M, OptionsState}, "DDR", {M}, 0, 0x00FAFA, 0x000096, 0, 1},
+        {{M, OptionsState}, "DDDR", {M}, 7, BLACK, BLACK, 0, 1}, // full screen, on a new screen
+        {{M, OptionsState}, "DDDR", {M}, 7, BLACK, BLACK, 0, 1}, // and back
         {{M, HelpState}, "DR", {M}, 7, 0x64FA64, 0x969696, 0, 1},
         {{M, WonState}, "R", {M}, 7, 0x1414C8, WHITE, 0, 1},
         {{M, LostState}, "R", {M}, 7, 0xC81414, WHITE, 0, 1},
@@ -69,7 +72,10 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
         SDL_FillRect(screen, nullptr, 0);
         Press(row.keys);
         const Uint32 framesBefore = frameCount;
+        const bool wasFull = fullScreen;
         row.before.back()();
+        EXPECT_EQ(row.before.back() == OptionsState && std::strlen(row.keys) == 4, wasFull != fullScreen);
+        ExpectScreen(fullScreen);
         EXPECT_EQ(row.after, Stack());
         EXPECT_EQ(row.level, level);
         EXPECT_GT(CountColour(screen, row.header), 0);
@@ -83,23 +89,6 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
         EXPECT_FALSE(gameTimer.IsPaused());
         EXPECT_TRUE(row.before.back() != P || gameTimer.GetTicks() == 1234u) << gameTimer.GetTicks();
         Mix_HaltMusic();
-        ResetGameState();
-    }
-}
-
-TEST_F(AppTest, FullScreenOptionTwiceGivesTheWindowBack)
-{
-    ASSERT_FALSE(fullScreen);
-    for (bool full : {true, false})
-    {
-        PushState(M);
-        PushState(OptionsState);
-        Press("DDDR");
-        OptionsState();
-        EXPECT_EQ(States{M}, Stack());
-        EXPECT_EQ(full, fullScreen);
-        ExpectScreen(full);
-        EXPECT_EQ(1, level);
         ResetGameState();
     }
 }

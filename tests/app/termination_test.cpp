@@ -25,27 +25,9 @@ void SignalOnFirstWait(Uint32 ms)
     }
 }
 
-struct TerminationTest : AppTest
+TEST_F(AppTest, ASignalEmptiesTheStackWhateverIsOnIt)
 {
-    struct sigaction oldTerm = {}, oldInt = {};
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        sigaction(SIGTERM, nullptr, &oldTerm);
-        sigaction(SIGINT, nullptr, &oldInt);
-        VEK_CatchTerminationSignals();
-    }
-    void TearDown() override
-    {
-        VEK_ForgetTerminationRequest();
-        sigaction(SIGTERM, &oldTerm, nullptr);
-        sigaction(SIGINT, &oldInt, nullptr);
-        AppTest::TearDown();
-    }
-};
-
-TEST_F(TerminationTest, ASignalEmptiesTheStackWhateverIsOnIt)
-{
+    VEK_CatchTerminationSignals(); // for good: no other test of this program raises one
     const StateFunction stacks[][3] = {{MenuState},
                                        {MenuState, QuitToDosState},
                                        {MenuState, PauseState, QuitToMenuState},

@@ -17,13 +17,16 @@
 
 set -uo pipefail
 
-E2E_KEY_HOLD=0.09       # seconds a key stays down: held keys are sampled per frame
+E2E_KEY_HOLD=90         # milliseconds a key stays down: held keys are sampled per frame
 E2E_KEY_GAP=0.15        # seconds between key presses: one menu frame reads one event
 E2E_START_TIMEOUT=30    # seconds for the window to appear and pacing to start
 E2E_EXIT_TIMEOUT=15     # seconds for the game to end once asked to
+# Extra Xvfb arguments; -noreset keeps the server up when its last client
+# leaves (the launch stress script clears it to get the resetting kind).
+E2E_XVFB_ARGS=${E2E_XVFB_ARGS--noreset}
+E2E_SCREEN=${E2E_SCREEN:-800x600x24}   # the virtual screen, as Xvfb's -screen takes it
 
-# Arguments: the game, its assets, the built levels, the x_window helper; a
-# fifth (once a text-reading helper) is accepted and not used.
+# Arguments: the game, its assets, the built levels, the x_window helper.
 e2e_setup()
 {
     E2E_BIN=$(realpath -m "${1:?game binary}")
@@ -33,59 +36,42 @@ e2e_setup()
     E2E_SCRIPT=$(basename "$0" .sh)
     E2E_FAILED=()
     E2E_PASSED=0
-
     local tool
     for tool in Xvfb xdotool; do
-        command -v "$tool" >/dev/null 2>&1 \
-            || { echo "SKIP: $tool is not installed (./scripts/install-deps.sh --tests installs it)"; exit 77; }
+        command -v "$tool" >/dev/null || { echo "SKIP: no $tool (./scripts/install-deps.sh --tests)"; exit 77; }
     done
     for tool in xwd convert compare xwininfo; do
-        command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed"; exit 1; }
+        command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
     done
-    [[ -x "$E2E_BIN" ]] || { echo "FAIL: no game binary at $E2E_BIN"; exit 1; }
-    [[ -d "$E2E_ASSETS" ]] || { echo "FAIL: no asset folder at $E2E_ASSETS"; exit 1; }
-
+    [[ -x "$E2E_BIN" && -d "$E2E_ASSETS" ]] || { echo "FAIL: no game at $E2E_BIN or assets at $E2E_ASSETS"; exit 1; }
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/sumprun-e2e-$E2E_SCRIPT.XXXXXX")
     trap e2e_teardown EXIT
-    e2e_start_xvfb
+    # -displayfd lets the server pick a free display itself, so that scripts
+    # run side by side cannot race for one; -s 0 keeps the screen saver away.
+    # shellcheck disable=SC2086
+    Xvfb -displayfd 3 -screen 0 "$E2E_SCREEN" -nolisten tcp $E2E_XVFB_ARGS -s 0 \
+        3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    e2e_poll 10 grep -qs '^[0-9]' "$E2E_WORK/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
+    export DISPLAY=:$(head -n 1 "$E2E_WORK/display")
     unset SDL_VIDEODRIVER
     export SDL_AUDIODRIVER=dummy
-}
-
-# -displayfd lets the server pick a free display itself, so that scripts run
-# side by side cannot race for one; -s 0 keeps the screen saver away.
-e2e_start_xvfb()
-{
-    local numberFile=$E2E_WORK/display
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset -s 0 \
-        3>"$numberFile" >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    e2e_poll 10 grep -qs '^[0-9]' "$numberFile" \
-        || { echo "FAIL: Xvfb did not start"; cat "$E2E_WORK/xvfb.log"; exit 1; }
-    export DISPLAY=:$(head -n 1 "$numberFile")
 }
 
 # Stops the X server; the scratch folder, with every case's screenshots and
 # game output, is kept when a case failed or E2E_KEEP is set.
 e2e_teardown()
 {
-    [[ -n "${E2E_XVFB_PID:-}" ]] && kill "$E2E_XVFB_PID" 2>/dev/null && wait "$E2E_XVFB_PID" 2>/dev/null
-    [[ -n "${E2E_WORK:-}" && -d "$E2E_WORK" ]] || return 0
-    if [[ -n "${E2E_KEEP:-}" || ${#E2E_FAILED[@]} -gt 0 ]]; then
-        echo "screenshots and game output kept in $E2E_WORK"
-    else
-        rm -rf "$E2E_WORK"
-    fi
-    return 0
+    kill "$E2E_XVFB_PID" 2>/dev/null && wait "$E2E_XVFB_PID" 2>/dev/null
+    [[ -z "${E2E_KEEP:-}" && ${#E2E_FAILED[@]} -eq 0 ]] && rm -rf "$E2E_WORK" || echo "output kept in $E2E_WORK"
 }
 
 # Runs one case: e2e_case "description" function [arguments...]
 e2e_case()
 {
-    local description=$1 started
+    local description=$1 started=$SECONDS
     shift
     echo "--- $description"
-    started=$SECONDS
     if (e2e_new_game_dir; trap e2e_stop_game EXIT; "$@"); then
         E2E_PASSED=$((E2E_PASSED + 1))
         echo "ok: $description ($((SECONDS - started)) s)"
@@ -98,26 +84,17 @@ e2e_case()
 e2e_finish()
 {
     echo "$E2E_SCRIPT: $E2E_PASSED passed, ${#E2E_FAILED[@]} failed"
-    local failure
-    for failure in "${E2E_FAILED[@]}"; do
-        echo "  failed: $failure"
-    done
-    [[ ${#E2E_FAILED[@]} -eq 0 ]]
-    exit $?
+    printf '  failed: %s\n' "${E2E_FAILED[@]}" | grep -v ': $'
+    exit ${#E2E_FAILED[@]}
 }
 
 # Ends the current case as failed, keeping the window and the game's output.
 e2e_fail()
 {
     echo "  FAIL: $*"
-    if [[ -n "${E2E_WIN:-}" && -n "${E2E_GAME_DIR:-}" ]] && e2e_window_exists; then
-        e2e_read_window "$E2E_GAME_DIR/at-failure.png" \
-            && echo "  the window at the failure: $E2E_GAME_DIR/at-failure.png"
-    fi
-    if [[ -s "${E2E_GAME_LOG:-}" ]]; then
-        echo "  game output:"
-        tail -n 20 "$E2E_GAME_LOG" | sed 's/^/    /'
-    fi
+    [[ -n "${E2E_WIN:-}" ]] && e2e_read_window "$E2E_GAME_DIR/at-failure.png" \
+        && echo "  the window at the failure: $E2E_GAME_DIR/at-failure.png"
+    [[ -s "${E2E_GAME_LOG:-}" ]] && tail -n 20 "$E2E_GAME_LOG" | sed 's/^/    game: /'
     exit 1
 }
 
@@ -132,10 +109,7 @@ e2e_new_game_dir()
 }
 
 # Adds the built levels ("levelmap1", "levelmap2") to the game folder.
-e2e_copy_levels()
-{
-    cp "$E2E_LEVELS"/levelmap* "$E2E_GAME_DIR"/ || e2e_fail "cannot copy the levels from $E2E_LEVELS"
-}
+e2e_copy_levels() { cp "$E2E_LEVELS"/levelmap* "$E2E_GAME_DIR"/ || e2e_fail "cannot copy the levels"; }
 
 # Starts the game in its folder, in the background; with arguments, starts
 # that command instead (such as a script that runs the game).
@@ -148,27 +122,21 @@ e2e_start_game()
 }
 
 e2e_game_running() { [[ -n "${E2E_GAME_PID:-}" ]] && kill -0 "$E2E_GAME_PID" 2>/dev/null; }
+e2e_game_ended() { ! e2e_game_running; }
 
 e2e_stop_game()
 {
-    if e2e_game_running; then
-        kill -KILL "$E2E_GAME_PID" 2>/dev/null
-        wait "$E2E_GAME_PID" 2>/dev/null
-    fi
+    e2e_game_running && kill -KILL "$E2E_GAME_PID" 2>/dev/null && wait "$E2E_GAME_PID" 2>/dev/null
     return 0
 }
 
-e2e_deadline() { awk -v now="$(date +%s.%N)" -v s="$1" 'BEGIN { printf "%.3f", now + s }'; }
-e2e_before() { awk -v now="$(date +%s.%N)" -v end="$1" 'BEGIN { exit !(now < end) }'; }
-
 # Runs a command every tenth of a second until it succeeds (true) or the
-# seconds run out (false): e2e_poll seconds command [arguments...]
+# whole seconds run out (false): e2e_poll seconds command [arguments...]
 e2e_poll()
 {
-    local end
-    end=$(e2e_deadline "$1")
+    local end=$((${EPOCHREALTIME//[!0-9]/} + $1 * 1000000))
     shift
-    while e2e_before "$end"; do
+    while ((${EPOCHREALTIME//[!0-9]/} < end)); do
         "$@" && return 0
         sleep 0.1
     done
@@ -176,12 +144,7 @@ e2e_poll()
 }
 
 # The command's answer, unless the game has ended meanwhile.
-e2e_while_running()
-{
-    "$@" && return 0
-    e2e_game_running || e2e_fail "the game ended while waiting for: $*"
-    return 1
-}
+e2e_while_running() { "$@" || { e2e_game_running || e2e_fail "the game ended while waiting for: $*"; false; }; }
 
 # Waits (E2E_WAIT_SECONDS, 10 by default) until a command succeeds:
 # e2e_wait_for "what" command [arguments...]
@@ -196,40 +159,28 @@ e2e_caption() { xdotool getwindowname "$E2E_WIN" 2>/dev/null; }
 
 # Sets E2E_WIN once the window (captioned "Sump Run Level", or already the
 # frame rate) is there.
-e2e_window_found()
-{
-    E2E_WIN=$(xdotool search --name '^(Sump Run Level|Now running at )' 2>/dev/null | head -n 1)
-    [[ -n "$E2E_WIN" ]]
-}
+e2e_window_found() { E2E_WIN=$(xdotool search --name '^(Sump Run Level|Now running at )' | head -n 1); [[ $E2E_WIN ]]; }
 
-# Waits for the game's window and sets E2E_WIN.
-e2e_find_window()
-{
-    local E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT}
-    e2e_wait_for "the game window" e2e_window_found
-}
+e2e_find_window() { E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT} e2e_wait_for "the game window" e2e_window_found; }
 
 e2e_paced() { [[ "$(e2e_caption)" == "Now running at "* ]]; }
 
 # Waits until the frame pacing writes its caption: the main loop is running.
 e2e_wait_paced()
 {
-    local E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT}
-    [[ -n "${E2E_WIN:-}" ]] || e2e_find_window
-    e2e_wait_for "the frame rate in the caption" e2e_paced
+    [[ -n "${E2E_WIN:-}" ]] || e2e_find_window "${1:-}"
+    E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT} e2e_wait_for "the frame rate in the caption" e2e_paced
 }
 
 # xdotool complains on stderr that there is no focused window (there is no
 # window manager); its exit status is what counts.
 e2e_key() { xdotool "$1" --window "$E2E_WIN" "$2" 2>/dev/null; }
 
-e2e_window_exists() { xwininfo -id "$E2E_WIN" >/dev/null 2>&1; }
-
 # Releases a key; false when the game is ending and took its window along.
 e2e_release()
 {
     e2e_key keyup "$1" && return 0
-    e2e_window_exists && e2e_fail "cannot release $1"
+    xwininfo -id "$E2E_WIN" >/dev/null 2>&1 && e2e_fail "cannot release $1"
     return 1
 }
 
@@ -241,20 +192,19 @@ e2e_press()
 {
     local key
     for key in "$@"; do
-        e2e_key keydown "$key" || e2e_fail "cannot press $key"
-        sleep "$E2E_KEY_HOLD"
-        e2e_release "$key" || return 0
+        e2e_hold "$key" "$E2E_KEY_HOLD" || return 0
         sleep "$E2E_KEY_GAP"
     done
 }
 
-# Holds a key down for a number of milliseconds.
+e2e_seconds() { printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)); }
+
+# Holds a key down for a number of milliseconds; false when the game ended.
 e2e_hold()
 {
     e2e_key keydown "$1" || e2e_fail "cannot press $1"
-    sleep "$(awk -v ms="$2" 'BEGIN { printf "%.3f", ms / 1000 }')"
+    sleep "$(e2e_seconds "$2")"
     e2e_release "$1"
-    return 0
 }
 
 # Holds a key down for a number of milliseconds (30 by default), timed by
@@ -262,16 +212,12 @@ e2e_hold()
 # for a frame that reads held keys to see the key twice.
 e2e_tap()
 {
-    xdotool keydown --window "$E2E_WIN" "$1" sleep "$(awk -v ms="${2:-30}" 'BEGIN { printf "%.3f", ms / 1000 }')" \
+    xdotool keydown --window "$E2E_WIN" "$1" sleep "$(e2e_seconds "${2:-30}")" \
         keyup --window "$E2E_WIN" "$1" 2>/dev/null || e2e_fail "cannot tap $1"
 }
 
 # Asks the window to close, as a window manager's close button does.
-e2e_close_window()
-{
-    [[ -x "$E2E_XWINDOW" ]] || e2e_fail "no x_window helper to close the window with"
-    "$E2E_XWINDOW" close "$E2E_WIN" || e2e_fail "cannot send the close request"
-}
+e2e_close_window() { "$E2E_XWINDOW" close "$E2E_WIN" || e2e_fail "cannot send the close request"; }
 
 e2e_read_window() { xwd -silent -id "$E2E_WIN" 2>/dev/null | convert xwd:- "png:$1" 2>/dev/null; }
 
@@ -283,12 +229,11 @@ e2e_diff_count()
 {
     local count
     count=$(compare -metric AE "$1" "$2" null: 2>&1)
-    [[ "$count" =~ ^[0-9]+$ ]] || count=999999999
-    echo "$count"
+    [[ "$count" =~ ^[0-9]+$ ]] && echo "$count" || echo 999999999
 }
 
 # Screenshots into $2; true when it differs from the picture in $1 (in more
-# than a number of pixels, 0 by default).
+# than a number of pixels, 0 by default), or equals it.
 e2e_screen_differs() { e2e_screenshot "$2"; [[ $(e2e_diff_count "$1" "$2") -gt ${3:-0} ]]; }
 e2e_screen_equals() { e2e_screenshot "$2"; [[ $(e2e_diff_count "$1" "$2") -eq 0 ]]; }
 e2e_screen_still() { cp "$1" "$1.previous"; sleep 0.1; e2e_screen_equals "$1.previous" "$1"; }
@@ -313,9 +258,8 @@ e2e_wait_screen_changes()
 # Waits until the window shows exactly the reference picture again.
 e2e_wait_screen_equals()
 {
-    e2e_poll "${3:-10}" e2e_screen_equals "$1" "$2" \
-        || e2e_fail "the window did not come back to $(basename "$1") within ${3:-10} s" \
-            "($(e2e_diff_count "$1" "$2") pixels differ)"
+    e2e_poll "${3:-10}" e2e_screen_equals "$1" "$2" || e2e_fail "the window did not come back to" \
+        "$(basename "$1") within ${3:-10} s ($(e2e_diff_count "$1" "$2") pixels differ)"
 }
 
 # Number of pixels of exactly the colour r g b in a screenshot, or in its
@@ -325,8 +269,6 @@ e2e_count_colour()
     convert "$1" -alpha off ${5:+-crop "$5" +repage} -fill black +opaque "rgb($2,$3,$4)" \
         -fill white -opaque "rgb($2,$3,$4)" -format '%[fx:round(mean*w*h)]' info:
 }
-
-e2e_game_ended() { ! e2e_game_running; }
 
 # Waits for the game to end and sets E2E_STATUS to its exit status.
 e2e_wait_exit()
@@ -348,21 +290,16 @@ e2e_expect_status()
 e2e_choose()
 {
     local i
-    for ((i = 0; i < $1; i++)); do
-        e2e_press Down
-    done
+    for ((i = 0; i < $1; i++)); do e2e_press Down; done
     e2e_press Return
 }
-
-# The main menu's options, top to bottom.
-E2E_MAIN_MENU=("New Game" "Level Editor" "Options" "Help" "Quit")
 
 # Chooses an option of the main menu by its text.
 e2e_main_menu()
 {
-    local i
-    for i in "${!E2E_MAIN_MENU[@]}"; do
-        [[ "${E2E_MAIN_MENU[$i]}" == "$1" ]] && { e2e_choose "$i"; return 0; }
+    local options=("New Game" "Level Editor" "Options" "Help" "Quit") i
+    for i in "${!options[@]}"; do
+        [[ "${options[$i]}" == "$1" ]] && { e2e_choose "$i"; return 0; }
     done
     e2e_fail "the main menu has no option '$1'"
 }
@@ -382,11 +319,10 @@ e2e_quit_via_menu()
 # first main menu.
 e2e_quit_play_to_menu()
 {
-    local name=$1
     e2e_press p
-    e2e_wait_screen_differs "$E2E_GAME_DIR/$name.png" "$E2E_GAME_DIR/$name-paused.png"
+    e2e_wait_screen_differs "$E2E_GAME_DIR/$1.png" "$E2E_GAME_DIR/$1-paused.png"
     e2e_choose 1
     sleep 0.3
     e2e_choose 1
-    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/$name-menu.png"
+    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/$1-menu.png"
 }

@@ -11,20 +11,10 @@ PANEL_YELLOW=(255 255 5)
 # picture over its row's right part: 24x32 at x 616, y 32 + 64 * mode.
 MODE_MARK_LEFT=616
 # The level the editor finds: the rat in the bottom-left cell, standing.
-LEVEL_BEFORE='Rat
-0 900
-'
+LEVEL_BEFORE='Rat\n0 900\n'
 # What the editing below leaves: a platform (terrain type 0) under the rat,
 # and water and cheese in the top-left cell.
-LEVEL_AFTER='Rat
-0 900
-Cheese
-0 0
-Terrain
-0 0 1 0
-Water
-0 30 0 0
-'
+LEVEL_AFTER='Rat\n0 900\nCheese\n0 0\nTerrain\n0 0 1 0\nWater\n0 30 0 0\n'
 # The view rests on the bottom of the level, 992 - 480 pixels down: the
 # rat (40 x 60, pink ears, nose and tail) stands at screen y 388.
 RAT_PINK=(222 112 134)
@@ -32,19 +22,13 @@ RAT_ON_FLOOR=40x60+0+388
 
 shot() { echo "$E2E_GAME_DIR/$1.png"; }
 
-mode_marked()
-{
-    local part=24x32+$MODE_MARK_LEFT+$((32 + 64 * $1))
-    [[ $(e2e_count_colour "$(shot editor)" "${PANEL_YELLOW[@]}" "$part") -lt $((24 * 32)) ]]
-}
-
 # Taps Home, which steps the mode round, until the panel marks the mode.
 choose_mode()
 {
-    local tries
+    local tries part=24x32+$MODE_MARK_LEFT+$((32 + 64 * $1))
     for ((tries = 0; tries < 10; tries++)); do
         e2e_screenshot "$(shot editor)"
-        mode_marked "$1" && return 0
+        [[ $(e2e_count_colour "$(shot editor)" "${PANEL_YELLOW[@]}" "$part") -lt $((24 * 32)) ]] && return 0
         e2e_tap Home
         sleep 0.15
     done
@@ -58,8 +42,25 @@ to_edge() { e2e_hold "$1" 5000; }
 # Each frame with Insert held replaces what the last one placed.
 place() { e2e_hold Insert 300; }
 
-edit_and_save()
+# The rat shows whole at its place on two screenshots half a second apart:
+# it stands on the floor from the file rather than falls or glides.
+rat_standing()
 {
+    local n there
+    for n in 1 2; do
+        e2e_screenshot "$(shot landed)"
+        there=$(e2e_count_colour "$(shot landed)" "${RAT_PINK[@]}" "$RAT_ON_FLOOR")
+        [[ $there -gt 0 && $there -eq $(e2e_count_colour "$(shot landed)" "${RAT_PINK[@]}") ]] || return 1
+        [[ $n -eq 2 ]] || sleep 0.5
+    done
+}
+
+edited_level_is_saved_exactly_and_played()
+{
+    printf '%b' "$LEVEL_BEFORE" >"$E2E_GAME_DIR/levelmap0"
+    e2e_start_game
+    e2e_wait_paced
+    e2e_screenshot "$(shot menu)"
     e2e_main_menu "Level Editor"
     e2e_wait_screen_differs "$(shot menu)" "$(shot editor)"
     to_edge Down
@@ -74,34 +75,8 @@ edit_and_save()
     e2e_wait_screen_differs "$(shot edited)" "$(shot quit-editor)"
     e2e_choose "$EDITOR_SAVE_AND_QUIT"
     e2e_wait_screen_equals "$(shot menu)" "$(shot menu-after-editor)"
-}
-
-# The rat shows whole at its place on two screenshots half a second apart:
-# it stands on the floor from the file rather than falls or glides.
-rat_standing()
-{
-    local n
-    for n in 1 2; do
-        e2e_screenshot "$(shot landed)"
-        [[ $(e2e_count_colour "$(shot landed)" "${RAT_PINK[@]}" "$RAT_ON_FLOOR") -gt 0 &&
-           $(e2e_count_colour "$(shot landed)" "${RAT_PINK[@]}" "$RAT_ON_FLOOR") -eq \
-           $(e2e_count_colour "$(shot landed)" "${RAT_PINK[@]}") ]] || return 1
-        [[ $n -eq 2 ]] || sleep 0.5
-    done
-}
-
-edited_level_is_saved_exactly_and_played()
-{
-    printf '%s' "$LEVEL_BEFORE" >"$E2E_GAME_DIR/levelmap0"
-    e2e_start_game
-    e2e_wait_paced
-    e2e_screenshot "$(shot menu)"
-    edit_and_save
-    cmp -s <(printf '%s' "$LEVEL_AFTER") "$E2E_GAME_DIR/levelmap0" \
-        || e2e_fail "levelmap0 holds:
-$(cat -A "$E2E_GAME_DIR/levelmap0")
-expected:
-$(printf '%s' "$LEVEL_AFTER" | cat -A)"
+    cmp -s <(printf '%b' "$LEVEL_AFTER") "$E2E_GAME_DIR/levelmap0" \
+        || e2e_fail "levelmap0 holds $(cat -A "$E2E_GAME_DIR/levelmap0" | paste -sd' '), not $LEVEL_AFTER"
 
     e2e_main_menu "Options"
     sleep 0.3

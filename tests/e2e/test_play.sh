@@ -1,23 +1,18 @@
 #!/usr/bin/env bash
-# Playing: level 1 scrolls under the arrow keys and can be left through the
-# pause menu; a user level is won, another lost; the high score is kept.
+# A player's session: Help, the full-screen toggle and the quit dialog's
+# "No"; level 1 scrolls under the arrow keys and is left through the pause
+# menu; a user level is won, another lost; and the close button in the quit
+# dialog ends the game with status 0, the new high score written.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 OPTIONS_USER_LEVEL=2
+OPTIONS_TOGGLE_FULLSCREEN=3
 WON_COLOUR=(20 20 200)
 LOST_COLOUR=(200 20 20)
 # A user level won at once: the rat stands on its cheese, and the scientist
 # stands below the bottom of the world, which kills him.
-WON_LEVEL='Rat
-0 900
-Cheese
-0 928
-Terrain
-0 0 1 0
-Scientist
-3000 900
-'
+WON_LEVEL='Rat\n0 900\nCheese\n0 928\nTerrain\n0 0 1 0\nScientist\n3000 900\n'
 
 shot() { echo "$E2E_GAME_DIR/$1.png"; }
 
@@ -42,13 +37,41 @@ play_user_level_to()
     e2e_wait_screen_equals "$(shot menu)" "$(shot "$name-menu")"
 }
 
-level_scrolls_then_user_levels_won_and_lost()
+# The game draws into a child window, which in full screen moves out of the
+# captioned window into one covering the whole screen.
+drawing_in_window() { xwininfo -children -id "$E2E_WIN" | grep -Eq '^ *1 child'; }
+full_screen()
+{
+    ! drawing_in_window && xwininfo -root -tree | grep -Eq " $(xdotool getdisplaygeometry | tr ' ' x)\+0\+0 "
+}
+window_size() { xdotool getwindowgeometry "$E2E_WIN" | awk '/Geometry:/ { print $2 }'; }
+
+option() { e2e_main_menu "Options"; sleep 0.3; e2e_choose "$1"; }
+
+menus_play_and_quit()
 {
     e2e_copy_levels
-    printf '%s' "$WON_LEVEL" >"$E2E_GAME_DIR/levelmap0"
+    printf '%b' "$WON_LEVEL" >"$E2E_GAME_DIR/levelmap0"
+    printf '  0\n' >"$E2E_GAME_DIR/hiscore"
     e2e_start_game
     e2e_wait_paced
+    [[ "$(window_size)" == 640x480 ]] || e2e_fail "the window starts at $(window_size), not 640x480"
     e2e_screenshot "$(shot menu)"
+
+    e2e_main_menu "Help"
+    e2e_wait_screen_differs "$(shot menu)" "$(shot help)"
+    e2e_press Return
+    e2e_wait_screen_equals "$(shot menu)" "$(shot after-help)"
+    option "$OPTIONS_TOGGLE_FULLSCREEN"
+    e2e_wait_for "the game to go full screen" full_screen
+    option "$OPTIONS_TOGGLE_FULLSCREEN"
+    e2e_wait_for "the game to come back to its window" drawing_in_window
+    [[ "$(window_size)" == 640x480 ]] || e2e_fail "the window is $(window_size) after two toggles, not 640x480"
+    e2e_wait_screen_equals "$(shot menu)" "$(shot after-toggles)"
+    e2e_main_menu "Quit"
+    e2e_wait_screen_differs "$(shot menu)" "$(shot dialog)"
+    e2e_choose 0
+    e2e_wait_screen_equals "$(shot menu)" "$(shot after-no)"
 
     # What changes by itself (water, animations, the clock) sets the scale
     # for what holding Right changes.
@@ -64,19 +87,21 @@ level_scrolls_then_user_levels_won_and_lost()
     [[ $moved -gt $((640 * 480 / 4)) && $moved -gt $((idle * 10)) ]] || e2e_fail "holding Right did not scroll the view"
     e2e_quit_play_to_menu scrolled
 
-    e2e_main_menu "Options"
-    sleep 0.3
-    e2e_choose "$OPTIONS_USER_LEVEL"
+    option "$OPTIONS_USER_LEVEL"
     e2e_wait_screen_equals "$(shot menu)" "$(shot options-left)"
     play_user_level_to won "${WON_COLOUR[@]}"
     # Without a levelmap0 the user level is empty: the rat falls five times.
     rm "$E2E_GAME_DIR/levelmap0"
     play_user_level_to lost "${LOST_COLOUR[@]}"
 
-    e2e_quit_via_menu
+    # The close button in the quit dialog ends the game like "Yes".
+    e2e_main_menu "Quit"
+    e2e_wait_screen_differs "$(shot menu)" "$(shot dialog)"
+    e2e_close_window
+    e2e_expect_status 0
     cmp -s <(printf 1) "$E2E_GAME_DIR/hiscore" || e2e_fail "hiscore holds '$(cat -A "$E2E_GAME_DIR/hiscore")', not 1"
 }
 
-e2e_case "level 1 scrolls, a user level is won with one cheese and another lost; the high score is 1" \
-    level_scrolls_then_user_levels_won_and_lost
+e2e_case "menus; level 1 scrolls; a user level won, another lost; closed in the quit dialog, the high score 1" \
+    menus_play_and_quit
 e2e_finish

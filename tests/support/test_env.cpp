@@ -1,5 +1,6 @@
 #include "tests/support/test_env.h"
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include "app/globals.h"
@@ -10,8 +11,6 @@
 #include "toolkit/vek_clock.h"
 #include "world/game_random.h"
 
-static bool started = false;
-
 void SeedAll(unsigned seed)
 {
     srand(seed);
@@ -20,6 +19,7 @@ void SeedAll(unsigned seed)
 
 bool StartGame()
 {
+    static bool started = false;
     if (!started)
     {
         if (!init() || !load_files())
@@ -34,33 +34,25 @@ bool StartGame()
     return true;
 }
 
-void HoldKey(SDLKey key, bool down)
-{
-    Uint8* keys = SDL_GetKeyState(NULL);
-    keys[key] = down ? 1 : 0;
-}
+void HoldKey(SDLKey key, bool down) { SDL_GetKeyState(NULL)[key] = down; }
 
 void ReleaseAllKeys()
 {
     int count = 0;
     Uint8* keys = SDL_GetKeyState(&count);
-    for (int i = 0; i < count; ++i)
-        keys[i] = 0;
-}
-
-static void PushKey(Uint8 type, SDLKey key)
-{
-    SDL_Event e{};
-    e.key.type = type;
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
+    std::memset(keys, 0, count);
 }
 
 void PushKeyPress(SDLKey key)
 {
-    PushKey(SDL_KEYDOWN, key);
-    PushKey(SDL_KEYUP, key);
+    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP})
+    {
+        SDL_Event e{};
+        e.key.type = type;
+        e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = key;
+        SDL_PushEvent(&e);
+    }
 }
 
 void PushQuitEvent()
@@ -72,10 +64,8 @@ void PushQuitEvent()
 
 void DrainEvents()
 {
-    SDL_Event e;
-    while (SDL_PollEvent(&e))
-    {
-    }
+    for (SDL_Event e; SDL_PollEvent(&e);)
+        ;
 }
 
 void ResetGameState()
@@ -92,14 +82,12 @@ void ResetGameState()
 }
 
 static Uint32 fakeNow = 0;
-static Uint32 FakeTicks() { return fakeNow; }
-static void FakeDelay(Uint32 ms) { fakeNow += ms; }
 
 void InstallFakeClock(Uint32 startMs)
 {
     fakeNow = startMs;
-    VEK_SetTickSource(FakeTicks);
-    VEK_SetDelaySink(FakeDelay);
+    VEK_SetTickSource([] { return fakeNow; });
+    VEK_SetDelaySink(AdvanceFakeClock);
     // Restart the pacing on the fake clock, or the first paced frame would
     // measure against the real one.
     frameTimer.Start();
@@ -117,17 +105,14 @@ void RemoveFakeClock()
 void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& b)
 {
     SDL_LockSurface(surface);
-    int bpp = surface->format->BytesPerPixel;
-    Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
-    Uint32 pixel = 0;
+    const int bpp = surface->format->BytesPerPixel;
+    const Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
     // The game's surfaces have four bytes a pixel; rendered text has one and
     // pictures loaded as they are may have three.
-    if (bpp == 1)
-        pixel = *p;
-    else if (bpp == 3)
-        pixel = SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2]) : (p[0] | p[1] << 8 | p[2] << 16);
-    else
-        pixel = *reinterpret_cast<Uint32*>(p);
+    const Uint32 pixel = bpp == 1   ? *p
+                         : bpp == 4 ? *reinterpret_cast<const Uint32*>(p)
+                         : SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
+                                                           : (p[0] | p[1] << 8 | p[2] << 16);
     SDL_UnlockSurface(surface);
     SDL_GetRGB(pixel, surface->format, &r, &g, &b);
 }
@@ -148,27 +133,15 @@ int CountColour(SDL_Surface* surface, Uint32 rgb, const SDL_Rect& area)
     return count;
 }
 
-int CountColour(SDL_Surface* surface, Uint32 rgb)
-{
-    return CountColour(surface, rgb, {0, 0, Uint16(surface->w), Uint16(surface->h)});
-}
+int CountColour(SDL_Surface* s, Uint32 rgb) { return CountColour(s, rgb, {0, 0, Uint16(s->w), Uint16(s->h)}); }
 
 std::string ReadFile(const std::string& name)
 {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    std::ostringstream text;
+    text << std::ifstream(name, std::ios::binary).rdbuf();
+    return text.str();
 }
 
-void WriteFile(const std::string& name, const std::string& contents)
-{
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out << contents;
-}
+void WriteFile(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
 
-bool FileExists(const std::string& name)
-{
-    std::ifstream in(name);
-    return in.good();
-}
+bool FileExists(const std::string& name) { return std::ifstream(name).good(); }

@@ -20,8 +20,7 @@ VekMenu MenuOf(int optionCount)
 SDL_Rect Measure(TTF_Font* font, const char* text)
 {
     int w, h;
-    TTF_SizeText(font, text, &w, &h);
-    return {0, 0, Uint16(w), Uint16(h)};
+    return TTF_SizeText(font, text, &w, &h), SDL_Rect{0, 0, Uint16(w), Uint16(h)};
 }
 
 // The rows of s from y0 on, as high as text, show glyphs in colour only, and
@@ -72,8 +71,8 @@ TEST_F(ToolkitTest, MenuTakesOneEventPerCallAndKeepsTheHighlightOnAnOption)
     }
     // Return right after Reset chooses the first option.
     VekMenu menu = MenuOf(3);
-    PushKeyPress(SDLK_DOWN);
-    PushKeyPress(SDLK_RETURN);
+    for (SDLKey key : {SDLK_DOWN, SDLK_RETURN})
+        PushKeyPress(key);
     menu.AcceptChoice(ev);
     menu.Reset();
     EXPECT_EQ(-1, menu.AcceptChoice(ev));
@@ -118,8 +117,8 @@ TEST_F(ToolkitTest, BoxedMenuIsFramedThenRedrawnCentredEveryTwentyMillisecondsUn
     Fill(screen, 0, 0, screen->w, screen->h, BLACK);
     menu.ShowBoxed(screen, font1, font2, image);
     PushQuitEvent();
-    PushKeyPress(SDLK_DOWN);
-    PushKeyPress(SDLK_RETURN);
+    for (SDLKey key : {SDLK_DOWN, SDLK_RETURN})
+        PushKeyPress(key);
     SDL_Event ev;
     const Uint32 before = VEK_GetTicks();
     EXPECT_EQ(1, menu.GetChoice(ev, screen, font1, font2));

@@ -1,214 +1,125 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
-#include <iterator>
 #include <string>
 #include <vector>
 #include "tests/support/test_env.h"
 #include "tools/levelc/level_map.h"
 #include "world/tiles.h"
 
-using levelc::CompiledLevel;
-using levelc::CompileLevelMap;
-
 namespace
 {
+const std::string LEGEND = "# a test level\n"
+                           "legend . empty\nlegend = terrain 5\nlegend _ terrain 16\nlegend p terrain 3\n"
+                           "legend X terrain 1 2\nlegend ~ water\nlegend w water 1 7\nlegend c cheese\n"
+                           "legend b burger\nlegend e eel\nlegend S scientist\nlegend R rat\n";
 
-const char* LEGEND =
-    "# a test level\n"
-    "legend . empty\n"
-    "legend = terrain 5\n"
-    "legend _ terrain 16\n"
-    "legend p terrain 3\n"
-    "legend X terrain 1 2\n"
-    "legend ~ water\n"
-    "legend w water 1 7\n"
-    "legend c cheese\n"
-    "legend b burger\n"
-    "legend e eel\n"
-    "legend S scientist\n"
-    "legend R rat\n";
+struct Cell { int column, mapRow; char c; }; // map row 0 is the top of the world
+using Rows = std::vector<std::string>;
 
-struct Cell
+Rows EmptyRows() { return Rows(31, std::string(192, '.')); }
+
+// The legend (and more lines) and the rows with the cells placed; a rat at
+// column 100, map row 10 unless one is placed.
+std::string Source(const std::vector<Cell>& cells, Rows rows = EmptyRows(), const std::string& more = "")
 {
-    int column;
-    int mapRow; // 0 is the top row of the world
-    char c;
-};
-
-std::vector<std::string> EmptyRows() { return std::vector<std::string>(31, std::string(192, '.')); }
-
-std::string Source(std::vector<std::string> rows, const std::vector<Cell>& cells,
-                   const std::string& legend = LEGEND)
-{
+    bool rat = false;
     for (const Cell& cell : cells)
-        rows[cell.mapRow][cell.column] = cell.c;
-    std::string text = legend + "map\n";
+        rat |= (rows[cell.mapRow][cell.column] = cell.c) == 'R';
+    if (!rat)
+        rows[10][100] = 'R';
+    std::string text = LEGEND + more + "map\n";
     for (const auto& row : rows)
         text += row + "\n";
     return text;
 }
 
-// A level holding only the rat and the given cells.
-std::string Source(const std::vector<Cell>& cells)
+std::string Compiled(const std::string& source)
 {
-    std::vector<Cell> all = cells;
-    all.push_back({100, 10, 'R'});
-    return Source(EmptyRows(), all);
-}
-
-CompiledLevel Compile(const std::string& source)
-{
-    CompiledLevel level;
+    levelc::CompiledLevel level;
     std::string error;
-    EXPECT_TRUE(CompileLevelMap(source, level, error)) << error;
-    return level;
+    return levelc::CompileLevelMap(source, level, error) ? levelc::FormatLevelRecords(level) : "refused: " + error;
 }
-
-std::string CompileError(const std::string& source)
-{
-    CompiledLevel level;
-    std::string error;
-    EXPECT_FALSE(CompileLevelMap(source, level, error));
-    return error;
-}
-
 } // namespace
 
-TEST(LevelcTiles, LegendCharactersBecomeTileRecordsCountedUpFromTheBottom)
+// Records in the writer's order: the rat standing on the floor of its cell,
+// enemies and cheese by their size in their cells, then tiles with rows
+// counted up from the bottom; with Windows line ends and blank lines after
+// the map too.
+TEST(Levelc, MapsCompileToTheGamesRecords)
 {
-    CompiledLevel level = Compile(Source({{0, 30, '='}, {1, 30, '_'}, {2, 30, 'p'}, {3, 30, 'X'},
-                                          {4, 30, '~'}, {5, 30, 'w'}, {7, 0, '='}, {191, 15, '='}}));
-    struct Expected { const char* tag; int column, row, solidity, type; };
-    const Expected expected[] = {{"Terrain", 7, 30, 2, 5}, {"Terrain", 191, 15, 2, 5}, {"Terrain", 0, 0, 2, 5},
-                                 {"Terrain", 1, 0, 1, 16}, {"Terrain", 2, 0, 0, 3},    {"Terrain", 3, 0, 2, 1},
-                                 {"Water", 4, 0, 0, 0},    {"Water", 5, 0, 1, 7}};
-    ASSERT_EQ(level.tiles.size(), std::size(expected));
-    for (size_t i = 0; i < std::size(expected); ++i)
+    const std::string RAT = "Rat\n3196 292\n";
+    const std::pair<std::vector<Cell>, std::string> table[] = {
+        {{{0, 30, '='}, {1, 30, '~'}, {3, 29, 'c'}, {2, 29, 'b'}, {5, 24, 'R'}, {6, 2, 'e'}},
+         "Rat\n156 740\nEel\n193 64\nBurger\n60 910\nCheese\n96 928\nTerrain\n0 0 2 5\nWater\n1 0 0 0\n"},
+        {{{0, 30, '='}, {1, 30, '_'}, {2, 30, 'p'}, {3, 30, 'X'}, {4, 30, '~'}, {5, 30, 'w'}, {7, 0, '='},
+          {191, 15, '='}},
+         RAT + "Terrain\n7 30 2 5\nTerrain\n191 15 2 5\nTerrain\n0 0 2 5\nTerrain\n1 0 1 16\nTerrain\n2 0 0 3\n"
+               "Terrain\n3 0 2 1\nWater\n4 0 0 0\nWater\n5 0 1 7\n"},
+        // Cell column 10, map row 20: left x 320, top y 640, bottom y 672.
+        {{{10, 20, 'c'}}, RAT + "Cheese\n320 640\n"},
+        {{{0, 20, 'c'}}, RAT + "Cheese\n0 640\n"},             // at the left edge, still in the world
+        {{{10, 20, 'b'}}, RAT + "Burger\n316 622\n"},       // 40 x 50, on the floor, centred
+        {{{10, 20, 'e'}}, RAT + "Eel\n321 640\n"},          // 30 wide, leaps up to the top
+        {{{10, 20, 'S'}}, RAT + "Scientist\n276 492\n"},    // 120 x 180, on the floor, centred
+    };
+    for (const auto& [cells, records] : table)
     {
-        SCOPED_TRACE(i);
-        const auto& t = level.tiles[i];
-        EXPECT_EQ(t.tag, expected[i].tag);
-        EXPECT_EQ((std::vector<int>{t.column, t.row, t.solidity, t.type}),
-                  (std::vector<int>{expected[i].column, expected[i].row, expected[i].solidity, expected[i].type}));
+        const std::string source = Source(cells);
+        std::string crlf;
+        for (char c : source)
+            crlf += c == '\n' ? "\r\n" : std::string(1, c);
+        EXPECT_EQ(records, Compiled(source));
+        EXPECT_EQ(records, Compiled(crlf + "\r\n\n"));
     }
-}
-
-TEST(LevelcTiles, DefaultSolidityFollowsTheGamesTable)
-{
     for (int type = 0; type < TERRAIN_TILES; ++type)
         EXPECT_EQ(levelc::DEFAULT_SOLIDITY[type], TERRAIN_SOL[type]) << "type " << type;
 }
 
-TEST(LevelcMarkers, EachMarkerSitsInItsCell)
+TEST(Levelc, BadMapsAreRefusedWithTheReason)
 {
-    struct Case { char c; const char* tag; int x, y; };
-    // Cell column 10, map row 20: left x 320, top y 640, bottom y 672.
-    const Case cases[] = {
-        {'c', "Cheese", 320, 640},    // fills the cell
-        {'b', "Burger", 316, 622},    // 40 x 50, feet on the floor, centred
-        {'e', "Eel", 321, 640},       // 30 wide, leaps up to the cell's top
-        {'S', "Scientist", 276, 492}, // 120 x 180, feet on the floor, centred
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.tag);
-        CompiledLevel level = Compile(Source({{10, 20, c.c}}));
-        const auto& list = (c.c == 'c') ? level.cheese : level.enemies;
-        ASSERT_EQ(list.size(), 1u);
-        EXPECT_EQ(list[0].tag, c.tag);
-        EXPECT_EQ(list[0].x, c.x);
-        EXPECT_EQ(list[0].y, c.y);
-        EXPECT_TRUE(level.tiles.empty());
-    }
-}
-
-TEST(LevelcOutput, RecordsComeInTheWritersOrder)
-{
-    // The rat first, standing on the floor of its cell, then enemies, cheese
-    // and tiles, whatever the map order.
-    CompiledLevel level = Compile(Source(EmptyRows(), {{0, 30, '='}, {1, 30, '~'}, {3, 29, 'c'},
-                                                       {2, 29, 'b'}, {5, 24, 'R'}, {6, 2, 'e'}}));
-    EXPECT_EQ(levelc::FormatLevelRecords(level),
-              "Rat\n156 740\n"
-              "Eel\n193 64\n"
-              "Burger\n60 910\n"
-              "Cheese\n96 928\n"
-              "Terrain\n0 0 2 5\n"
-              "Water\n1 0 0 0\n");
-}
-
-TEST(LevelcOutput, CarriageReturnsAndTrailingBlankLinesAreAccepted)
-{
-    std::string source = Source({{0, 30, '='}});
-    std::string crlf;
-    for (char c : source)
-        crlf += (c == '\n') ? std::string("\r\n") : std::string(1, c);
-    CompiledLevel level = Compile(crlf + "\n\n");
-    EXPECT_EQ(level.tiles.size(), 1u);
-}
-
-TEST(LevelcMalformed, BadMapsAreRejectedWithAClearMessage)
-{
-    std::vector<std::string> rows = EmptyRows();
-    rows[24][5] = 'R';
-    auto withRows = [](std::vector<std::string> r) { return Source(r, {}); };
-    std::vector<std::string> shortRow = rows;
+    Rows shortRow = EmptyRows(), fewRows = EmptyRows(), unknown = EmptyRows(), twoRats = EmptyRows();
     shortRow[3].pop_back();
-    std::vector<std::string> fewRows = rows;
     fewRows.pop_back();
-    std::vector<std::string> unknown = rows;
-    unknown[7][9] = 'Q';
-
-    struct Case { const char* what; std::string source; const char* message; };
-    const Case cases[] = {
-        {"no map line", std::string(LEGEND), "no 'map' line"},
-        {"a short row", withRows(shortRow), "191 characters"},
-        {"30 rows", withRows(fewRows), "30 rows"},
-        {"32 rows", withRows(rows) + std::string(192, '.') + "\n", "more than 31 rows"},
-        {"unknown character", withRows(unknown), "column 9: 'Q' is not in the legend"},
-        {"no rat", Source(EmptyRows(), {}), "exactly one rat; it has 0"},
-        {"two rats", Source({{3, 3, 'R'}}), "exactly one rat; it has 2"},
-        {"scientist off the left edge", Source({{0, 20, 'S'}}), "stick out of the world"},
-        {"burger off the right edge", Source({{191, 20, 'b'}}), "stick out of the world"},
-        {"scientist through the top", Source({{50, 2, 'S'}}), "stick out of the world"},
-        {"duplicate legend", Source(rows, {}, std::string(LEGEND) + "legend c burger\n"), "twice"},
-        {"terrain type 18", Source(rows, {}, std::string(LEGEND) + "legend t terrain 18\n"), "0 to 17"},
-        {"solidity 3", Source(rows, {}, std::string(LEGEND) + "legend t terrain 4 3\n"), "solidity"},
-        {"word for a number", Source(rows, {}, std::string(LEGEND) + "legend t terrain four\n"),
-         "a word where a number belongs"},
-        {"unknown meaning", Source(rows, {}, std::string(LEGEND) + "legend t lava\n"), "unknown legend"},
-        {"marker with numbers", Source(rows, {}, std::string(LEGEND) + "legend t cheese 3\n"),
-         "takes no numbers"},
-        {"stray text", Source(rows, {}, std::string(LEGEND) + "tiles please\n"), "expected a legend line"},
+    unknown[2][40] = '?';
+    twoRats[3][3] = 'R';
+    const std::pair<std::string, const char*> table[] = {
+        {LEGEND, "no 'map' line"},
+        {Source({}, shortRow), "191 characters"},
+        {Source({}, fewRows), "30 rows"},
+        {Source({}) + std::string(192, '.') + "\n", "more than 31 rows"},
+        {Source({}, unknown), "line 17: column 40: '?' is not in the legend"}, // 13 legend lines, map, 3 rows
+        {Source({}).replace(Source({}).rfind('R'), 1, "."), "exactly one rat; it has 0"},
+        {Source({}, twoRats), "exactly one rat; it has 2"},
+        {Source({{0, 20, 'S'}}), "stick out of the world"},   // off the left edge
+        {Source({{191, 20, 'b'}}), "stick out of the world"}, // off the right edge
+        {Source({{50, 2, 'S'}}), "stick out of the world"},   // through the top
+        {Source({}, EmptyRows(), "legend c burger\n"), "twice"},
+        {Source({}, EmptyRows(), "legend t terrain 18\n"), "0 to 17"},
+        {Source({}, EmptyRows(), "legend t terrain 4 3\n"), "solidity"},
+        {Source({}, EmptyRows(), "legend t terrain four\n"), "a word where a number belongs"},
+        {Source({}, EmptyRows(), "legend t lava\n"), "unknown legend"},
+        {Source({}, EmptyRows(), "legend t cheese 3\n"), "takes no numbers"},
+        {Source({}, EmptyRows(), "tiles please\n"), "expected a legend line"},
     };
-    for (const Case& c : cases)
+    for (const auto& [source, reason] : table)
     {
-        SCOPED_TRACE(c.what);
-        EXPECT_NE(CompileError(c.source).find(c.message), std::string::npos) << CompileError(c.source);
+        const std::string got = Compiled(source);
+        EXPECT_TRUE(got.rfind("refused: ", 0) == 0 && got.find(reason) != got.npos) << reason << ": " << got;
     }
 }
 
-TEST(LevelcMalformed, ErrorsNameTheSourceLine)
-{
-    std::vector<std::string> rows = EmptyRows();
-    rows[24][5] = 'R';
-    rows[2][40] = '?';
-    int legendLines = 13;
-    // The map line follows the legend; map row 2 is three lines further on.
-    EXPECT_EQ(CompileError(Source(rows, {})).rfind("line " + std::to_string(legendLines + 1 + 3) + ":", 0), 0u);
-}
-
-TEST(LevelcProgram, WritesTheLevelFileAndFailsOnABadMap)
+TEST(Levelc, ProgramWritesTheLevelFileOrFailsNamingTheMap)
 {
     const std::string tool = std::string(BINARY_DIR) + "/tools/levelc/sumprun-levelc";
     WriteFile("good.map", Source({{0, 30, '='}}));
-    WriteFile("bad.map", Source(EmptyRows(), {}));
+    WriteFile("bad.map", LEGEND + "map\n");
     EXPECT_EQ(std::system((tool + " good.map good.out").c_str()), 0);
     EXPECT_EQ(ReadFile("good.out"), "Rat\n3196 292\nTerrain\n0 0 2 5\n");
-    int status = std::system((tool + " bad.map bad.out 2> bad.err").c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    EXPECT_NE(ReadFile("bad.err").find("bad.map: the map needs exactly one rat"), std::string::npos);
-    EXPECT_FALSE(FileExists("bad.out"));
-    status = std::system((tool + " missing.map x.out 2> /dev/null").c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    for (const char* map : {"bad.map", "missing.map"})
+    {
+        const int status = std::system((tool + " " + map + " bad.out 2> bad.err").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << map;
+        EXPECT_NE(ReadFile("bad.err").find(map), std::string::npos) << ReadFile("bad.err");
+        EXPECT_FALSE(FileExists("bad.out"));
+    }
 }
