@@ -20,8 +20,11 @@ TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
         WriteFile(name, contents);
         EXPECT_EQ(expected, ReadHiScore(name)) << contents;
     }
-    EXPECT_TRUE(WriteHiScore(-5, name)); // replaces the old contents entirely
-    EXPECT_EQ("-5", ReadFile(name));
+    for (auto [score, bytes] : {std::pair<int, const char*>{-5, "-5"}, {7, "7"}})
+    {
+        EXPECT_TRUE(WriteHiScore(score, name)); // replaces the old contents entirely
+        EXPECT_EQ(bytes, ReadFile(name));
+    }
 }
 
 // A write cut short, by a kill at a file size limit or by a full disk

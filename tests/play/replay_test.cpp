@@ -77,12 +77,10 @@ TEST_F(ReplayRunTest, SmallRunsEndAsPlayedAndLeaveTheGameAsTheyFoundIt)
 // replay; the whole outcome is pinned, so any change to the game's feel shows.
 TEST_F(ReplayRunTest, StoredReplaysWinTheShippedLevelsWithLivesToSpare)
 {
+    CopyShippedLevels();
     for (const auto& shipped : {std::make_pair(1, "rat_adventure"), std::make_pair(2, "eel_challenge")})
     {
         SCOPED_TRACE(shipped.second);
-        const std::string level = LevelFileName(shipped.first);
-        std::filesystem::copy_file(std::string(BINARY_DIR) + "/levels/" + level, level,
-                                   std::filesystem::copy_options::overwrite_existing);
         Replay replay;
         std::string error;
         ASSERT_TRUE(LoadReplay(std::string(SOURCE_DIR) + "/levels/replays/" + shipped.second + ".replay", replay,

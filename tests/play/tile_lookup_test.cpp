@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -61,13 +60,7 @@ protected:
     {
         ASSERT_TRUE(StartGame());
         ResetGameState();
-        for (const char* name : {"levelmap1", "levelmap2"})
-        {
-            std::error_code err;
-            std::filesystem::copy_file(std::string(BINARY_DIR) + "/levels/" + name, name,
-                                       std::filesystem::copy_options::overwrite_existing, err);
-            ASSERT_FALSE(err) << name << ": " << err.message();
-        }
+        CopyShippedLevels();
         std::ofstream(LevelFileName(DENSE_SLOT)) << DensestLevelText();
     }
     void TearDown() override { ResetGameState(); }

@@ -145,3 +145,9 @@ std::string ReadFile(const std::string& name)
 void WriteFile(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
 
 bool FileExists(const std::string& name) { return std::ifstream(name).good(); }
+
+void CopyShippedLevels()
+{
+    for (int slot : {1, 2})
+        WriteFile(LevelFileName(slot), ReadFile(std::string(BINARY_DIR) + "/levels/" + LevelFileName(slot)));
+}

@@ -47,3 +47,6 @@ int CountColour(SDL_Surface* surface, Uint32 rgb, const SDL_Rect& area);
 std::string ReadFile(const std::string& name);
 void WriteFile(const std::string& name, const std::string& contents);
 bool FileExists(const std::string& name);
+// The shipped levels ("levelmap1", "levelmap2") as the build compiled them,
+// copied into the test's folder.
+void CopyShippedLevels();

@@ -16,9 +16,10 @@ struct TileList
     std::vector<std::unique_ptr<Tile>> owned;
     std::vector<Tile*> tiles;
 
-    void Add(int x, int y)
+    void Add(int x, int y, bool water = false)
     {
-        owned.emplace_back(new InanimateTile(x, y, SOLID, 0, nullptr, nullptr));
+        owned.emplace_back(water ? static_cast<Tile*>(new WaterTile(x, y, SOLID, 0, nullptr, nullptr))
+                                 : new InanimateTile(x, y, SOLID, 0, nullptr, nullptr));
         tiles.push_back(owned.back().get());
     }
 };
@@ -41,8 +42,11 @@ TEST(TileGrid, OffersEveryTileABoxOverlaps)
         else
             list.Add(pick(-2, 30) * TILE_WIDTH + (i % 3 == 0 ? pick(0, 31) : 0), pick(-2, 12) * TILE_HEIGHT);
     }
+    list.Add(0, 0, true); // water animates wherever it lies, in list order
+    list.Add(pick(-20000, -10000), 0, true);
     TileGrid grid;
     grid.Build(list.tiles);
+    EXPECT_EQ(std::vector<int>({400, 401}), grid.Animated());
     std::vector<int> near;
     for (int probe = 0; probe < 3000; ++probe)
     {
