@@ -1,11 +1,11 @@
 #include "bench/frame_driver.h"
 #include <algorithm>
 #include <cstdlib>
-#include <initializer_list>
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "play/draw.h"
+#include "play/level_file.h"
 #include "play/play_state.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
@@ -91,22 +91,6 @@ void FrameDriver::Draw(FrameDrawing drawing)
     }
 }
 
-// Level file records: a tag line, then its numbers.
-static void Record(std::string& text, const char* tag, std::initializer_list<int> numbers)
-{
-    text += tag;
-    text += '\n';
-    bool first = true;
-    for (int n : numbers)
-    {
-        if (!first)
-            text += ' ';
-        text += std::to_string(n);
-        first = false;
-    }
-    text += '\n';
-}
-
 static const int DENSE_BURGERS = 100;
 static const int DENSE_EELS = 99;
 static const int DENSE_CHEESES = 500;
@@ -115,7 +99,7 @@ static const int TERRAIN_KINDS = 18;
 std::string DensestLevelText()
 {
     std::string text;
-    Record(text, "Rat", {96, 96});
+    AppendLevelRecord(text, "Rat", {96, 96});
     // Enemies and cheese on cells spread evenly over the level, by a step
     // prime to the cell count so that no two share a cell.
     const int cells = TILES_WIDE * TILES_HIGH;
@@ -124,29 +108,29 @@ std::string DensestLevelText()
     for (int i = 0; i < DENSE_BURGERS; ++i)
     {
         int cell = (i * 59 + 7) % cells;
-        Record(text, "Burger", {cellX(cell), cellY(cell)});
+        AppendLevelRecord(text, "Burger", {cellX(cell), cellY(cell)});
     }
     for (int i = 0; i < DENSE_EELS; ++i)
     {
         int cell = (i * 61 + 29) % cells;
-        Record(text, "Eel", {cellX(cell), cellY(cell)});
+        AppendLevelRecord(text, "Eel", {cellX(cell), cellY(cell)});
     }
-    Record(text, "Scientist", {5760, 600});
+    AppendLevelRecord(text, "Scientist", {5760, 600});
     for (int i = 0; i < DENSE_CHEESES; ++i)
     {
         int cell = (i * 11 + 3) % cells;
-        Record(text, "Cheese", {cellX(cell), cellY(cell)});
+        AppendLevelRecord(text, "Cheese", {cellX(cell), cellY(cell)});
     }
     // Every third cell water, the rest every terrain kind in turn.
     for (int row = 0; row < TILES_HIGH; ++row)
         for (int col = 0; col < TILES_WIDE; ++col)
         {
             if ((col + row) % 3 == 0)
-                Record(text, "Water", {col, row, GHOST, 0});
+                AppendLevelRecord(text, "Water", {col, row, GHOST, 0});
             else
             {
                 int type = (col + row * 5) % TERRAIN_KINDS;
-                Record(text, "Terrain", {col, row, TERRAIN_SOL[type], type});
+                AppendLevelRecord(text, "Terrain", {col, row, TERRAIN_SOL[type], type});
             }
         }
     return text;

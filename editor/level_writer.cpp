@@ -1,28 +1,13 @@
 #include <cerrno>
-#include <initializer_list>
 #include <string>
 #include <sys/stat.h>
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "enemies/guy.h"
+#include "play/level_file.h"
 #include "toolkit/safe_file.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
-
-static void AddRecord(std::string& text, const std::string& tag, std::initializer_list<int> values)
-{
-    text += tag;
-    text += '\n';
-    bool first = true;
-    for (int value : values)
-    {
-        if (!first)
-            text += ' ';
-        text += std::to_string(value);
-        first = false;
-    }
-    text += '\n';
-}
 
 // Tiles are stored by cell, rows counted up from the bottom row of the level.
 static int TileColumn(const Tile& t) { return t.GetXPos() / TILE_WIDTH; }
@@ -40,15 +25,15 @@ std::string LevelFileText()
 {
     std::string text;
     if (RatCanStartWhereItIs())
-        AddRecord(text, "Rat", {rat.GetXPos(), rat.GetYPos()});
+        AppendLevelRecord(text, "Rat", {rat.GetXPos(), rat.GetYPos()});
     else
-        AddRecord(text, "Rat", {rat.GetStartX(), rat.GetStartY()});
+        AppendLevelRecord(text, "Rat", {rat.GetStartX(), rat.GetStartY()});
     for (Guy* g : guy)
-        AddRecord(text, g->GetTag(), {g->GetXPos(), g->GetYPos()});
+        AppendLevelRecord(text, g->GetTag(), {g->GetXPos(), g->GetYPos()});
     for (Cheese* c : cheese)
-        AddRecord(text, c->GetTag(), {c->GetXPos(), c->GetYPos()});
+        AppendLevelRecord(text, c->GetTag(), {c->GetXPos(), c->GetYPos()});
     for (Tile* t : tile)
-        AddRecord(text, t->GetTag(), {TileColumn(*t), TileRow(*t), t->GetSolidity(), t->GetTileType()});
+        AppendLevelRecord(text, t->GetTag(), {TileColumn(*t), TileRow(*t), t->GetSolidity(), t->GetTileType()});
     return text;
 }
 

@@ -23,6 +23,21 @@ static const long long POSITION_LIMIT = 30000;
 
 std::string LevelFileName(int slot) { return "levelmap" + std::to_string(slot); }
 
+void AppendLevelRecord(std::string& text, const std::string& tag, std::initializer_list<int> numbers)
+{
+    text += tag;
+    text += '\n';
+    bool first = true;
+    for (int n : numbers)
+    {
+        if (!first)
+            text += ' ';
+        text += std::to_string(n);
+        first = false;
+    }
+    text += '\n';
+}
+
 template <typename T> static void DeleteAll(std::vector<T*>& list)
 {
     for (T* thing : list)

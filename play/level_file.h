@@ -1,4 +1,5 @@
 #pragma once
+#include <initializer_list>
 #include <istream>
 #include <string>
 
@@ -27,6 +28,10 @@ struct LevelLoad
 LevelLoad LoadLevel(const std::string& fileName);
 // The same from any stream of level file text.
 LevelLoad LoadLevelFrom(std::istream& in);
+
+// Appends one record as the loader reads it: the tag on its own line, then
+// the numbers on one line, separated by spaces.
+void AppendLevelRecord(std::string& text, const std::string& tag, std::initializer_list<int> numbers);
 
 // Empties tile, guy and cheese, destroying their objects.
 void ClearWorld();
