@@ -94,6 +94,8 @@ std::string UsageText()
            "  levelmap0             your own level, written by the editor\n"
            "  levelmap1, levelmap2  the shipped levels\n"
            "  hiscore               the high score\n"
+           "  levelmap0.bak         your level as it was before the editor's last save\n"
+           "  lastgame.replay       the replay of the last game played (see --watch)\n"
            "  settings              the remembered window scale\n";
 }
 
