@@ -197,6 +197,11 @@ TEST_F(ReplayRunTest, ALiveGameReplaysToTheEndItCameTo)
     const std::string text = ReadFile(LAST_GAME_REPLAY);
     for (const char* line : {"\nchecksum ", "\nframecount 1234\n", "\npress p\n", "\npause ", "\nclock "})
         EXPECT_NE(std::string::npos, text.find(line)) << line << " in\n" << text;
+    // The checksum covers every byte of a level, the last one too.
+    WriteFile("levelmap9", std::string(4097, 'x'));
+    const uint32_t whole = LevelChecksum("levelmap9");
+    WriteFile("levelmap9", std::string(4096, 'x') + "y");
+    EXPECT_NE(whole, LevelChecksum("levelmap9"));
     // The last life went on the time limit, on the floor.
     EXPECT_EQ(STANDING_Y, live.ratY);
     live.frame = replay.expect.frame;

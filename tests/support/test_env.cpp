@@ -11,12 +11,6 @@
 #include "toolkit/vek_clock.h"
 #include "world/game_random.h"
 
-void SeedAll(unsigned seed)
-{
-    srand(seed);
-    SeedGameRandom(seed);
-}
-
 bool StartGame()
 {
     static bool started = false;
@@ -30,7 +24,8 @@ bool StartGame()
         frameTimer.Start();
         started = true;
     }
-    SeedAll(12345);
+    srand(12345);
+    SeedGameRandom(12345);
     return true;
 }
 

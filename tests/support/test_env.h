@@ -13,8 +13,6 @@ const std::string& TestDir();
 // window, assets, clips, class defaults); false when it could not. Seeds
 // both random generators with a fixed value each call.
 bool StartGame();
-// Reseeds rand() and the game generator.
-void SeedAll(unsigned seed);
 
 // Held keys, written straight into SDL's key-state array.
 void HoldKey(SDLKey key, bool down = true);
