@@ -16,6 +16,7 @@
 #include "play/level_file.h"
 #include "play/replay.h"
 #include "play/replay_run.h"
+#include "toolkit/safe_file.h"
 
 static int Usage()
 {
@@ -94,9 +95,7 @@ int main(int argc, char* argv[])
     std::cout << "outcome: " << FormatOutcome(outcome) << "\n";
     if (record)
     {
-        std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-        out << WithExpectLine(text.str(), outcome);
-        if (!out)
+        if (!ReplaceFileSafely(fileName, WithExpectLine(text.str(), outcome)))
         {
             std::cerr << "cannot write " << fileName << "\n";
             return 2;
