@@ -187,37 +187,56 @@ static Mix_Chunk* LoadEffect(const char* fileName)
     return Mix_LoadWAV_RW(stream, 1);
 }
 
+// Every file is loaded before any is judged; only the required ones stop
+// the start, and the name of the first of those missing is told.
+template <typename T> struct AssetFile
+{
+    T** slot;
+    const char* file;
+    bool required;
+};
+
+// True, after naming it, when a required file of the list did not load.
+template <typename T, size_t N> static bool ReportMissing(const AssetFile<T> (&files)[N])
+{
+    for (const AssetFile<T>& f : files)
+        if (f.required && !*f.slot)
+        {
+            AssetFailed(f.file);
+            return true;
+        }
+    return false;
+}
+
 bool load_files(bool withAudio)
 {
-    menuBox = VEK_LoadImage("menubox.bmp");
-    menu_bg = VEK_LoadImage("gen_bg_4gobs1.png");
-    cursor_ss = VEK_LoadImage("sumprun_cursor.png");
-    level_bg = VEK_LoadImage("sumprun_bg_1.png");
-    terrain_ts = VEK_LoadImage("sumprun_ts_1.png");
-    water_ts = VEK_LoadImage("sumprun_ts_water.png");
-    cheese_ss = VEK_LoadImage("sumprun_ts_cheese.png");
-    burger_ss = VEK_LoadImage("sumprun_ss_burger.png");
-    eel_ss = VEK_LoadImage("sumprun_ss_eel.png");
-    scientist_ss = VEK_LoadImage("sumprun_ss_scientist.png");
-    projectile_ss = VEK_LoadImage("sumprun_ss_pondweed.png");
-    rat_ss = VEK_LoadImage("sumprun_ss_rat.png");
-    // Only these stop the start; the name of the first missing one is told.
-    if (!menuBox)
-        return AssetFailed("menubox.bmp");
-    if (!menu_bg)
-        return AssetFailed("gen_bg_4gobs1.png");
-    if (!projectile_ss)
-        return AssetFailed("sumprun_ss_pondweed.png");
+    const AssetFile<SDL_Surface> images[] = {
+        {&menuBox, "menubox.bmp", true},
+        {&menu_bg, "gen_bg_4gobs1.png", true},
+        {&cursor_ss, "sumprun_cursor.png", false},
+        {&level_bg, "sumprun_bg_1.png", false},
+        {&terrain_ts, "sumprun_ts_1.png", false},
+        {&water_ts, "sumprun_ts_water.png", false},
+        {&cheese_ss, "sumprun_ts_cheese.png", false},
+        {&burger_ss, "sumprun_ss_burger.png", false},
+        {&eel_ss, "sumprun_ss_eel.png", false},
+        {&scientist_ss, "sumprun_ss_scientist.png", false},
+        {&projectile_ss, "sumprun_ss_pondweed.png", true},
+        {&rat_ss, "sumprun_ss_rat.png", false},
+    };
+    for (const AssetFile<SDL_Surface>& f : images)
+        *f.slot = VEK_LoadImage(f.file);
+    if (ReportMissing(images))
+        return false;
 
     if (withAudio && !LoadSounds())
         return false;
 
     font1 = TTF_OpenFont("impact.ttf", 50);
     font2 = TTF_OpenFont("verdana.ttf", 25);
-    if (!font1)
-        return AssetFailed("impact.ttf");
-    if (!font2)
-        return AssetFailed("verdana.ttf");
+    const AssetFile<TTF_Font> fonts[] = {{&font1, "impact.ttf", true}, {&font2, "verdana.ttf", true}};
+    if (ReportMissing(fonts))
+        return false;
 
     hiScore = ReadHiScore();
     return true;
@@ -225,21 +244,17 @@ bool load_files(bool withAudio)
 
 static bool LoadSounds()
 {
-    music1 = Mix_LoadMUS("SRSong1.ogg");
-    music2 = Mix_LoadMUS("SRSong2.ogg");
-    rat_jump_se = LoadEffect("rat_jump_se.ogg");
-    rat_die_se = LoadEffect("rat_die_se.ogg");
-    eel_kill_se = LoadEffect("eel_kill_se.ogg");
-    burger_die_se = LoadEffect("burger_die_se.ogg");
-    sci_drink_se = LoadEffect("sci_drink_se.ogg");
-    sci_throw_se = LoadEffect("sci_throw_se.ogg");
-    if (!music1)
-        return AssetFailed("SRSong1.ogg");
-    if (!music2)
-        return AssetFailed("SRSong2.ogg");
-    if (!rat_jump_se)
-        return AssetFailed("rat_jump_se.ogg");
-    return true;
+    const AssetFile<Mix_Music> music[] = {{&music1, "SRSong1.ogg", true}, {&music2, "SRSong2.ogg", true}};
+    const AssetFile<Mix_Chunk> effects[] = {
+        {&rat_jump_se, "rat_jump_se.ogg", true},     {&rat_die_se, "rat_die_se.ogg", false},
+        {&eel_kill_se, "eel_kill_se.ogg", false},    {&burger_die_se, "burger_die_se.ogg", false},
+        {&sci_drink_se, "sci_drink_se.ogg", false}, {&sci_throw_se, "sci_throw_se.ogg", false},
+    };
+    for (const AssetFile<Mix_Music>& f : music)
+        *f.slot = Mix_LoadMUS(f.file);
+    for (const AssetFile<Mix_Chunk>& f : effects)
+        *f.slot = LoadEffect(f.file);
+    return !ReportMissing(music) && !ReportMissing(effects);
 }
 
 // Clip i of a sheet laid out as a grid of cells, columns wide.
