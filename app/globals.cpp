@@ -44,7 +44,7 @@ Mix_Chunk* sci_throw_se = nullptr;
 TTF_Font* font1 = nullptr;
 TTF_Font* font2 = nullptr;
 
-std::stack<StateStruct, std::deque<StateStruct> > StateStack;
+std::stack<StateStruct, std::deque<StateStruct>> StateStack;
 VekTimer gameTimer;
 VekTimer frameTimer;
 Uint32 lastFrame = 0;

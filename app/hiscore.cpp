@@ -21,7 +21,4 @@ int ReadHiScore(const std::string& fileName)
     return ReadRegularFile(fileName, text) ? ParseHiScore(text) : 0;
 }
 
-bool WriteHiScore(int value, const std::string& fileName)
-{
-    return ReplaceFileSafely(fileName, FormatHiScore(value));
-}
+bool WriteHiScore(int value, const std::string& fileName) { return ReplaceFileSafely(fileName, FormatHiScore(value)); }

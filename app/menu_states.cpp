@@ -129,8 +129,7 @@ void PauseState()
 {
     // The level clock stands still only while this menu is on top.
     gameTimer.Pause();
-    TwoOptionDialog(PauseState, "Game Paused", "Continue Game", "Quit to Menu",
-                    [] { PushState(QuitToMenuState); });
+    TwoOptionDialog(PauseState, "Game Paused", "Continue Game", "Quit to Menu", [] { PushState(QuitToMenuState); });
     gameTimer.Resume();
 }
 
@@ -139,10 +138,7 @@ void QuitToMenuState()
     TwoOptionDialog(QuitToMenuState, "Quit And Lose Game Progress?", "No", "Yes", [] { PopUntil(MenuState); });
 }
 
-void QuitToDosState()
-{
-    TwoOptionDialog(QuitToDosState, "Quit This Whole Program?", "No", "Yes", PopAll, true);
-}
+void QuitToDosState() { TwoOptionDialog(QuitToDosState, "Quit This Whole Program?", "No", "Yes", PopAll, true); }
 
 // A modal dialog: shown once (boxed when asked), then redrawn until an option
 // is taken; it closes itself and returns that option.

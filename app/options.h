@@ -8,12 +8,12 @@ const int MAX_SCALE = 6;
 
 struct Options
 {
-    bool help = false;       // --help: print usage and leave
-    bool version = false;    // --version: print the version and leave
-    std::string record;      // --record FILE: where the game's replay goes
-    std::string watch;       // --watch FILE: play a replay in the window
-    int scale = 0;           // --scale N (1..MAX_SCALE); 0 when not given
-    bool scaleAuto = false;  // --scale auto
+    bool help = false;      // --help: print usage and leave
+    bool version = false;   // --version: print the version and leave
+    std::string record;     // --record FILE: where the game's replay goes
+    std::string watch;      // --watch FILE: play a replay in the window
+    int scale = 0;          // --scale N (1..MAX_SCALE); 0 when not given
+    bool scaleAuto = false; // --scale auto
 };
 
 // Reads argv into options. False (and a one-line message in error) when an

@@ -11,11 +11,11 @@
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "app/video_start.h"
-#include "play/draw.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
+#include "play/draw.h"
 #include "play/game_recorder.h"
 #include "play/level_file.h"
 #include "play/replay_run.h"
@@ -110,8 +110,8 @@ void IgnoreUnreadEvents()
     // No state reads these; left queued, each would cost a frame of the
     // one-event-per-frame rule before a key or a close request is seen.
     // Joystick events stay: pad support reads them.
-    const Uint8 unread[] = {SDL_ACTIVEEVENT,     SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
-                            SDL_VIDEORESIZE,     SDL_VIDEOEXPOSE, SDL_SYSWMEVENT};
+    const Uint8 unread[] = {SDL_ACTIVEEVENT, SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
+                            SDL_VIDEORESIZE, SDL_VIDEOEXPOSE, SDL_SYSWMEVENT};
     // Each change of state also empties SDL's whole queue, so only changes
     // are made: a second call keeps the events already queued.
     for (Uint8 type : unread)
@@ -189,7 +189,8 @@ static Mix_Chunk* LoadEffect(const char* fileName)
 
 // Every file is loaded before any is judged; only the required ones stop
 // the start, and the name of the first of those missing is told.
-template <typename T> struct AssetFile
+template <typename T>
+struct AssetFile
 {
     T** slot;
     const char* file;
@@ -197,7 +198,8 @@ template <typename T> struct AssetFile
 };
 
 // True, after naming it, when a required file of the list did not load.
-template <typename T, size_t N> static bool ReportMissing(const AssetFile<T> (&files)[N])
+template <typename T, size_t N>
+static bool ReportMissing(const AssetFile<T> (&files)[N])
 {
     for (const AssetFile<T>& f : files)
         if (f.required && !*f.slot)
@@ -246,8 +248,8 @@ static bool LoadSounds()
 {
     const AssetFile<Mix_Music> music[] = {{&music1, "SRSong1.ogg", true}, {&music2, "SRSong2.ogg", true}};
     const AssetFile<Mix_Chunk> effects[] = {
-        {&rat_jump_se, "rat_jump_se.ogg", true},     {&rat_die_se, "rat_die_se.ogg", false},
-        {&eel_kill_se, "eel_kill_se.ogg", false},    {&burger_die_se, "burger_die_se.ogg", false},
+        {&rat_jump_se, "rat_jump_se.ogg", true},    {&rat_die_se, "rat_die_se.ogg", false},
+        {&eel_kill_se, "eel_kill_se.ogg", false},   {&burger_die_se, "burger_die_se.ogg", false},
         {&sci_drink_se, "sci_drink_se.ogg", false}, {&sci_throw_se, "sci_throw_se.ogg", false},
     };
     for (const AssetFile<Mix_Music>& f : music)
@@ -324,7 +326,8 @@ void SetGuyDefaults()
     rat.SetDefaults(rat_ss, &ratClips);
 }
 
-template <typename T> static void Release(T*& asset, void (*free)(T*))
+template <typename T>
+static void Release(T*& asset, void (*free)(T*))
 {
     if (asset)
         free(asset);

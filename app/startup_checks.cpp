@@ -42,8 +42,7 @@ bool AssetFailed(const char* file)
     // The file system says "missing" or "not allowed" plainly. SDL's error
     // text is not used: the other assets load in between, so it may be
     // about another file.
-    const std::string why = access(file, R_OK) != 0 ? std::strerror(errno)
-                                                    : "it is damaged or not a file of its kind";
+    const std::string why = access(file, R_OK) != 0 ? std::strerror(errno) : "it is damaged or not a file of its kind";
     return StartFailed(std::string("cannot load ") + file + " in " + WorkingFolder() + ": " + why);
 }
 

@@ -20,10 +20,7 @@ void PopState()
         StateStack.pop();
 }
 
-bool IsTopState(StateFunction state)
-{
-    return !StateStack.empty() && StateStack.top().StatePointer == state;
-}
+bool IsTopState(StateFunction state) { return !StateStack.empty() && StateStack.top().StatePointer == state; }
 
 void PopUntil(StateFunction state)
 {

@@ -1,6 +1,6 @@
 #pragma once
-#include <stack>
 #include <deque>
+#include <stack>
 
 // Every screen of the game is a state function on this stack; the run loop
 // calls whatever is on top until the stack is empty.
@@ -11,7 +11,7 @@ struct StateStruct
     StateFunction StatePointer;
 };
 
-extern std::stack<StateStruct, std::deque<StateStruct> > StateStack;
+extern std::stack<StateStruct, std::deque<StateStruct>> StateStack;
 
 void PushState(StateFunction state);
 void PopState();

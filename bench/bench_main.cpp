@@ -10,11 +10,11 @@
 // scripts/bench.sh prepares one.
 #include <SDL.h>
 #include <algorithm>
-#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>

@@ -6,14 +6,14 @@
 // line then closes the batch. The first batch also holds the start-up time:
 // from this library's loading to the first SDL_Flip, on a "start-up" line.
 #include <SDL.h>
-#include <dlfcn.h>
-#include <unistd.h>
-#include <sys/syscall.h>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <dlfcn.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <vector>
 
 namespace

@@ -41,10 +41,7 @@ std::vector<ReplayFrame> ExpandReplay(const Replay& replay)
     return frames;
 }
 
-Scenario MakeScenario(const std::string& name, const Replay& replay)
-{
-    return {name, replay, ExpandReplay(replay)};
-}
+Scenario MakeScenario(const std::string& name, const Replay& replay) { return {name, replay, ExpandReplay(replay)}; }
 
 FrameDriver::FrameDriver(const Scenario& scenario)
     : scenario(scenario), game(new ReplayGame(scenario.replay, ReplayMode::Headless))
@@ -144,8 +141,8 @@ Replay DensestLevelReplay(int slot, int frames)
         int frames;
         bool left, right, up;
     };
-    static const Phase PHASES[] = {{40, false, true, false}, {10, false, true, true},
-                                   {40, true, false, false}, {10, true, false, true}};
+    static const Phase PHASES[] = {
+        {40, false, true, false}, {10, false, true, true}, {40, true, false, false}, {10, true, false, true}};
     Replay replay;
     replay.level = slot;
     replay.seed = 1;

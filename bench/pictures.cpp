@@ -81,8 +81,8 @@ static void RecordScenario(Recorder& rec, const Scenario& s)
                 SDL_SaveBMP(screen, (rec.dir + "/play_" + s.name + ".bmp").c_str());
         }
     }
-    std::printf("%-28s %016llx (%d drawn frames)\n", (s.name + " play").c_str(),
-                static_cast<unsigned long long>(all), drawn);
+    std::printf("%-28s %016llx (%d drawn frames)\n", (s.name + " play").c_str(), static_cast<unsigned long long>(all),
+                drawn);
     // A game that ended leaves its message over the last picture of play.
     bool won = IsTopState(WonState);
     bool lost = IsTopState(LostState);

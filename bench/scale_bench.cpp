@@ -24,7 +24,8 @@ static void Report(const char* what, std::vector<double>& ms)
                 ms[n / 2], total / n, ms[n * 95 / 100], n);
 }
 
-template <typename Step> static void Time(const char* what, int frames, Step step)
+template <typename Step>
+static void Time(const char* what, int frames, Step step)
 {
     std::vector<double> ms;
     for (int f = 0; f < frames; ++f)

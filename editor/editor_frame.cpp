@@ -19,10 +19,7 @@ EditorSession::EditorSession() : mode(ELEM_TERRAIN), tileIndex(0), guyKind(GUY_B
 
 // The terrain types the editor offers: one per clip of the terrain sheet,
 // and never more than the solidity table knows.
-static int TerrainTypeCount()
-{
-    return std::min(static_cast<int>(terrainClips.size()), TERRAIN_TILES);
-}
+static int TerrainTypeCount() { return std::min(static_cast<int>(terrainClips.size()), TERRAIN_TILES); }
 
 static bool KeyHeld(const Uint8* keys, SDLKey key) { return keys[key] != 0; }
 
@@ -32,8 +29,7 @@ static void HandleOneEvent()
         return;
     if (event.type == SDL_QUIT)
         PushState(QuitToDosState);
-    else if (event.type == SDL_KEYDOWN &&
-             (event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE))
+    else if (event.type == SDL_KEYDOWN && (event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE))
         PushState(QuitEditorState);
 }
 
@@ -77,8 +73,7 @@ static bool AtCursor(T* thing, const LocatedThing& cursor)
 template <typename T>
 static void RemoveAtCursor(std::vector<T*>& list, const LocatedThing& cursor)
 {
-    auto doomed = std::stable_partition(list.begin(), list.end(),
-                                        [&](T* thing) { return !AtCursor(thing, cursor); });
+    auto doomed = std::stable_partition(list.begin(), list.end(), [&](T* thing) { return !AtCursor(thing, cursor); });
     for (auto it = doomed; it != list.end(); ++it)
         delete *it;
     list.erase(doomed, list.end());
@@ -139,8 +134,8 @@ static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool r
     if (s.mode == ELEM_WATER)
         tile.push_back(new WaterTile(x, y, GHOST, 0, water_ts, &waterClips));
     else if (s.tileIndex < types)
-        tile.push_back(new InanimateTile(x, y, TERRAIN_SOL[s.tileIndex], s.tileIndex, terrain_ts,
-                                         &terrainClips[s.tileIndex]));
+        tile.push_back(
+            new InanimateTile(x, y, TERRAIN_SOL[s.tileIndex], s.tileIndex, terrain_ts, &terrainClips[s.tileIndex]));
 }
 
 void EditorFrame(EditorSession& s)
@@ -156,10 +151,16 @@ void EditorFrame(EditorSession& s)
     bool remove = insert || KeyHeld(keys, SDLK_DELETE);
     switch (s.mode)
     {
-    case ELEM_GUY: GuyActions(s, keys, insert, remove); break;
-    case ELEM_CHEESE: CheeseActions(s, insert, remove); break;
+    case ELEM_GUY:
+        GuyActions(s, keys, insert, remove);
+        break;
+    case ELEM_CHEESE:
+        CheeseActions(s, insert, remove);
+        break;
     case ELEM_TERRAIN:
-    case ELEM_WATER: TileActions(s, keys, insert, remove); break;
+    case ELEM_WATER:
+        TileActions(s, keys, insert, remove);
+        break;
     }
 
     FollowCursor(s.cursor);

@@ -20,8 +20,8 @@ static const int POTION_WALK_LAST_CLIP = 14;
 static const int SCI_WALK_SPEED = 3;
 
 Scientist::Scientist()
-    : action(SCI_STAND), actionTime(0), goingLeft(true), hitPoints(SCI_HIT_POINTS),
-      vulnerable(true), potionTime(0), muted(true)
+    : action(SCI_STAND), actionTime(0), goingLeft(true), hitPoints(SCI_HIT_POINTS), vulnerable(true), potionTime(0),
+      muted(true)
 {
     SetSpriteSheet(default_ss);
     SetClips(defaultClips);
@@ -123,9 +123,8 @@ void Scientist::UpdateSprite()
             currentClip = DRINK_FIRST_CLIP;
             spriteTimer = 0;
         }
-        int hold = (currentClip == DRINK_FIRST_CLIP || currentClip == DRINK_LAST_CLIP)
-                       ? DRINK_LONG_HOLD
-                       : DRINK_SHORT_HOLD;
+        int hold =
+            (currentClip == DRINK_FIRST_CLIP || currentClip == DRINK_LAST_CLIP) ? DRINK_LONG_HOLD : DRINK_SHORT_HOLD;
         if (spriteTimer > hold)
         {
             currentClip++;

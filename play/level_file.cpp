@@ -38,7 +38,8 @@ void AppendLevelRecord(std::string& text, const std::string& tag, std::initializ
     text += '\n';
 }
 
-template <typename T> static void DeleteAll(std::vector<T*>& list)
+template <typename T>
+static void DeleteAll(std::vector<T*>& list)
 {
     for (T* thing : list)
         delete thing;
@@ -139,7 +140,9 @@ static void PlaceThing(RecordKind kind, int x, int y)
 {
     switch (kind)
     {
-    case RECORD_CHEESE: cheese.push_back(new Cheese(x, y)); break;
+    case RECORD_CHEESE:
+        cheese.push_back(new Cheese(x, y));
+        break;
     case RECORD_BURGER:
         PlaceGuy(new Burger(), x, y, BURGER_WIDTH, BURGER_HEIGHT, BURGER_START_XVEL, 0);
         break;
@@ -151,9 +154,14 @@ static void PlaceThing(RecordKind kind, int x, int y)
         PlaceGuy(eel, x, y, EEL_WIDTH, EEL_HEIGHT, 0, EEL_START_YVEL);
         break;
     }
-    case RECORD_SCIENTIST: PlaceGuy(new Scientist(), x, y, SCIENTIST_WIDTH, SCIENTIST_HEIGHT, 0, 0); break;
-    case RECORD_RAT: SetRat(x, y); break;
-    default: break;
+    case RECORD_SCIENTIST:
+        PlaceGuy(new Scientist(), x, y, SCIENTIST_WIDTH, SCIENTIST_HEIGHT, 0, 0);
+        break;
+    case RECORD_RAT:
+        SetRat(x, y);
+        break;
+    default:
+        break;
     }
 }
 

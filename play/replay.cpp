@@ -197,8 +197,8 @@ static std::string HeldKeysText(const ReplayStep& step)
 std::string FormatOutcome(const ReplayOutcome& outcome)
 {
     std::ostringstream out;
-    out << outcome.result << ' ' << outcome.frame << ' ' << outcome.lives << ' ' << outcome.score << ' '
-        << outcome.ratX << ' ' << outcome.ratY;
+    out << outcome.result << ' ' << outcome.frame << ' ' << outcome.lives << ' ' << outcome.score << ' ' << outcome.ratX
+        << ' ' << outcome.ratY;
     return out.str();
 }
 
@@ -313,4 +313,3 @@ std::string WithExpectLine(const std::string& text, const ReplayOutcome& outcome
         out << "expect " << FormatOutcome(outcome) << "\n";
     return out.str();
 }
-

@@ -42,12 +42,12 @@ const long long REPLAY_FRAME_MS = 20;
 
 struct ReplayStep
 {
-    int frames = 0;          // for a hold
+    int frames = 0; // for a hold
     bool left = false;
     bool right = false;
     bool up = false;
-    std::string press;       // non-empty for a press
-    int pause = 0;           // above 0 for a pause
+    std::string press; // non-empty for a press
+    int pause = 0;     // above 0 for a pause
 };
 
 // Frames in a row whose level clock advanced 20 + extraMs ms.
@@ -59,8 +59,8 @@ struct ClockRun
 
 struct ReplayOutcome
 {
-    std::string result;      // "won", "lost" or "running"
-    int frame = 0;           // frames run when the result came
+    std::string result; // "won", "lost" or "running"
+    int frame = 0;      // frames run when the result came
     int lives = 0;
     int score = 0;
     int ratX = 0;

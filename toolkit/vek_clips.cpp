@@ -17,10 +17,7 @@ struct CutSheet
 // even while the program's statics are torn down.
 std::vector<CutSheet>& cutSheets = *new std::vector<CutSheet>();
 
-bool SameRect(const SDL_Rect& a, const SDL_Rect& b)
-{
-    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
-}
+bool SameRect(const SDL_Rect& a, const SDL_Rect& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
 
 bool InsideSheet(const SDL_Surface* sheet, const SDL_Rect& clip)
 {
@@ -58,8 +55,8 @@ SDL_Surface* CutOne(SDL_Surface* sheet, const SDL_Rect& clip)
     const bool keyed = (sheet->flags & SDL_SRCCOLORKEY) != 0;
     if (clip.w == 0 || clip.h == 0)
         return nullptr;
-    SDL_Surface* cut = SDL_CreateRGBSurface(SDL_SWSURFACE, clip.w, clip.h, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                            f->Bmask, f->Amask);
+    SDL_Surface* cut =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, clip.w, clip.h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
     if (!cut)
         return nullptr;
     if (!CopyPixels(sheet, clip, cut))
@@ -77,8 +74,8 @@ SDL_Surface* CutOne(SDL_Surface* sheet, const SDL_Rect& clip)
     // SDL encodes a surface's runs at its first blit and then lets go of
     // its plain pixels; one blit now keeps the copies from ever holding
     // both at once.
-    if (SDL_Surface* scratch = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                                    f->Bmask, f->Amask))
+    if (SDL_Surface* scratch =
+            SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask))
     {
         SDL_BlitSurface(cut, nullptr, scratch, nullptr);
         SDL_FreeSurface(scratch);

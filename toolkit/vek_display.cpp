@@ -23,8 +23,8 @@ static bool IsPlain(const VekDisplaySetup& setup) { return setup.scale == 1 && !
 
 static bool SameFormat(const SDL_PixelFormat* a, const SDL_PixelFormat* b)
 {
-    return a->BitsPerPixel == b->BitsPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
-           a->Bmask == b->Bmask && a->Amask == b->Amask;
+    return a->BitsPerPixel == b->BitsPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask && a->Bmask == b->Bmask &&
+           a->Amask == b->Amask;
 }
 
 SDL_Surface* VEK_OpenDisplay(const VekDisplaySetup& setup)
@@ -106,11 +106,21 @@ static void ScaleAny(SDL_Surface* source, SDL_Surface* destination, int factor, 
 {
     switch (factor)
     {
-    case 1: ScaleRows<Pixel, 1>(source, destination, factor, x, y); break;
-    case 2: ScaleRows<Pixel, 2>(source, destination, factor, x, y); break;
-    case 3: ScaleRows<Pixel, 3>(source, destination, factor, x, y); break;
-    case 4: ScaleRows<Pixel, 4>(source, destination, factor, x, y); break;
-    default: ScaleRows<Pixel, 0>(source, destination, factor, x, y); break;
+    case 1:
+        ScaleRows<Pixel, 1>(source, destination, factor, x, y);
+        break;
+    case 2:
+        ScaleRows<Pixel, 2>(source, destination, factor, x, y);
+        break;
+    case 3:
+        ScaleRows<Pixel, 3>(source, destination, factor, x, y);
+        break;
+    case 4:
+        ScaleRows<Pixel, 4>(source, destination, factor, x, y);
+        break;
+    default:
+        ScaleRows<Pixel, 0>(source, destination, factor, x, y);
+        break;
     }
 }
 
@@ -131,10 +141,18 @@ void VEK_ScaleNearest(SDL_Surface* source, SDL_Surface* destination, int factor,
     }
     switch (source->format->BytesPerPixel)
     {
-    case 1: ScaleAny<Uint8>(source, destination, factor, x, y); break;
-    case 2: ScaleAny<Uint16>(source, destination, factor, x, y); break;
-    case 3: ScaleAny<Pixel24>(source, destination, factor, x, y); break;
-    default: ScaleAny<Uint32>(source, destination, factor, x, y); break;
+    case 1:
+        ScaleAny<Uint8>(source, destination, factor, x, y);
+        break;
+    case 2:
+        ScaleAny<Uint16>(source, destination, factor, x, y);
+        break;
+    case 3:
+        ScaleAny<Pixel24>(source, destination, factor, x, y);
+        break;
+    default:
+        ScaleAny<Uint32>(source, destination, factor, x, y);
+        break;
     }
     if (SDL_MUSTLOCK(destination))
         SDL_UnlockSurface(destination);

@@ -6,14 +6,14 @@
 // with nearest-neighbour sampling, so that every pixel stays a sharp square.
 struct VekDisplaySetup
 {
-    int width = 640;    // the picture everything is drawn on
+    int width = 640; // the picture everything is drawn on
     int height = 480;
     int bpp = 32;
-    int scale = 1;      // the window is the picture times this
+    int scale = 1; // the window is the picture times this
     // Full screen at the desktop's own size, the largest whole enlargement
     // centred on black, instead of a mode switch to the picture's size.
     bool desktopFullScreen = false;
-    int desktopWidth = 0;   // as SDL reported it before the first mode set
+    int desktopWidth = 0; // as SDL reported it before the first mode set
     int desktopHeight = 0;
 };
 

@@ -72,13 +72,41 @@ void VekMenu::Reset()
 }
 
 // Every change to what the menu shows drops its kept picture.
-void VekMenu::AddHeader(const char* text) { ForgetPictures(); headers.push_back(text); }
-void VekMenu::AddHeader(std::string& text) { ForgetPictures(); headers.push_back(text); }
-void VekMenu::AddOption(const char* text) { ForgetPictures(); options.push_back(text); }
-void VekMenu::AddOption(std::string& text) { ForgetPictures(); options.push_back(text); }
-void VekMenu::SetOnColor(int r, int g, int b) { ForgetPictures(); onColor = MakeColor(r, g, b); }
-void VekMenu::SetOffColor(int r, int g, int b) { ForgetPictures(); offColor = MakeColor(r, g, b); }
-void VekMenu::SetHeaderColor(int r, int g, int b) { ForgetPictures(); headerColor = MakeColor(r, g, b); }
+void VekMenu::AddHeader(const char* text)
+{
+    ForgetPictures();
+    headers.push_back(text);
+}
+void VekMenu::AddHeader(std::string& text)
+{
+    ForgetPictures();
+    headers.push_back(text);
+}
+void VekMenu::AddOption(const char* text)
+{
+    ForgetPictures();
+    options.push_back(text);
+}
+void VekMenu::AddOption(std::string& text)
+{
+    ForgetPictures();
+    options.push_back(text);
+}
+void VekMenu::SetOnColor(int r, int g, int b)
+{
+    ForgetPictures();
+    onColor = MakeColor(r, g, b);
+}
+void VekMenu::SetOffColor(int r, int g, int b)
+{
+    ForgetPictures();
+    offColor = MakeColor(r, g, b);
+}
+void VekMenu::SetHeaderColor(int r, int g, int b)
+{
+    ForgetPictures();
+    headerColor = MakeColor(r, g, b);
+}
 
 static int Width(SDL_Surface* line) { return line ? line->w : 0; }
 static int Height(SDL_Surface* line) { return line ? line->h : 0; }

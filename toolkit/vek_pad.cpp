@@ -92,8 +92,9 @@ bool VEK_PadTranslate(const SDL_Event& event)
     case SDL_JOYBUTTONDOWN:
     case SDL_JOYBUTTONUP:
         if (event.jbutton.button < BUTTON_SLOTS)
-            SetSlot(event.jbutton.button,
-                    event.type == SDL_JOYBUTTONDOWN ? VEK_PadButtonKey(event.jbutton.button, padContext) : SDLK_UNKNOWN);
+            SetSlot(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN
+                                              ? VEK_PadButtonKey(event.jbutton.button, padContext)
+                                              : SDLK_UNKNOWN);
         return true;
     case SDL_JOYHATMOTION:
         if (event.jhat.hat == 0)

@@ -40,8 +40,8 @@ SDL_Surface* VEK_NewSurface(int width, int height)
     if (!display || width < 0 || height < 0)
         return nullptr;
     const SDL_PixelFormat* f = display->format;
-    SDL_Surface* surface = SDL_CreateRGBSurface(0, width, height, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                                f->Bmask, f->Amask);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurface(0, width, height, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
     if (!surface)
         return nullptr;
     SetCyanKey(surface);

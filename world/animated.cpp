@@ -11,10 +11,7 @@ AnimatedThing::AnimatedThing() : currentClip(0), spriteTimer(0), spriteSheet(nul
 
 AnimatedThing::~AnimatedThing() = default;
 
-void AnimatedThing::Show(SDL_Surface* screen, SDL_Rect camera)
-{
-    DrawClip(screen, xPos - camera.x, yPos - camera.y);
-}
+void AnimatedThing::Show(SDL_Surface* screen, SDL_Rect camera) { DrawClip(screen, xPos - camera.x, yPos - camera.y); }
 
 bool AnimatedThing::DrawClip(SDL_Surface* screen, int x, int y)
 {

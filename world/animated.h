@@ -25,6 +25,6 @@ protected:
 
     int currentClip;
     int spriteTimer;
-    SDL_Surface* spriteSheet; // shared asset, not owned
+    SDL_Surface* spriteSheet;     // shared asset, not owned
     std::vector<SDL_Rect>* clips; // shared asset, not owned
 };

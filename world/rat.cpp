@@ -23,9 +23,7 @@ static const int RESPAWN_STEP = 3;
 static const int RAT_DEFAULT_X = 64;
 static const int RAT_DEFAULT_Y = 64;
 
-Rat::Rat() : AnimatedThing(), startX(0), startY(0), jumpState(RAT_FALLING), jumpPressed(false), lives(1), alive(true)
-{
-}
+Rat::Rat() : AnimatedThing(), startX(0), startY(0), jumpState(RAT_FALLING), jumpPressed(false), lives(1), alive(true) {}
 
 void Rat::SetDefaults(SDL_Surface* sheet, std::vector<SDL_Rect>* clipList)
 {
@@ -164,10 +162,10 @@ void Rat::SetCollBoxes()
 {
     // The order is fixed: the play state and the enemies read boxes by index.
     ClearBoxes();
-    AddBox(xPos + 10, yPos + ySize - 8, xSize - 20, 8);  // RAT_BOX_FEET
-    AddBox(xPos + (xSize - 10) / 2, yPos, 10, 12);       // RAT_BOX_HEAD
-    AddBox(xPos + 3, yPos + 10, 6, ySize - 26);          // RAT_BOX_LEFT
-    AddBox(xPos + xSize - 9, yPos + 10, 6, ySize - 26);  // RAT_BOX_RIGHT
+    AddBox(xPos + 10, yPos + ySize - 8, xSize - 20, 8); // RAT_BOX_FEET
+    AddBox(xPos + (xSize - 10) / 2, yPos, 10, 12);      // RAT_BOX_HEAD
+    AddBox(xPos + 3, yPos + 10, 6, ySize - 26);         // RAT_BOX_LEFT
+    AddBox(xPos + xSize - 9, yPos + 10, 6, ySize - 26); // RAT_BOX_RIGHT
 }
 
 void Rat::Kill()

@@ -21,7 +21,11 @@ class Rat : public AnimatedThing
 {
 public:
     Rat();
-    void SetStartPos(int x, int y) { startX = x; startY = y; }
+    void SetStartPos(int x, int y)
+    {
+        startX = x;
+        startY = y;
+    }
     int GetStartX() const { return startX; }
     int GetStartY() const { return startY; }
     void Left();

@@ -55,7 +55,7 @@ void MarkSides(CollData& data, const Edges& box, const Edges& partner)
     if (Within(box.bottom, partner.top, partner.bottom))
         data.bottom = true;
 }
-}
+} // namespace
 
 bool CollidableThing::HasCollided(std::vector<SDL_Rect>& others, std::vector<CollData>* ownData,
                                   std::vector<CollData>* otherData)

@@ -12,8 +12,16 @@ public:
     int GetYSize() const { return ySize; }
     void SetXPos(int x) { xPos = x; }
     void SetYPos(int y) { yPos = y; }
-    void SetBothPos(int x, int y) { xPos = x; yPos = y; }
-    void SetBothSize(int w, int h) { xSize = w; ySize = h; }
+    void SetBothPos(int x, int y)
+    {
+        xPos = x;
+        yPos = y;
+    }
+    void SetBothSize(int w, int h)
+    {
+        xSize = w;
+        ySize = h;
+    }
     // Narrowed to SDL's 16-bit rectangle fields.
     SDL_Rect GetRect() const;
 
@@ -33,7 +41,11 @@ public:
     int GetYVel() const { return yVel; }
     void SetXVel(int v) { xVel = v; }
     void SetYVel(int v) { yVel = v; }
-    void SetBothVel(int xv, int yv) { xVel = xv; yVel = yv; }
+    void SetBothVel(int xv, int yv)
+    {
+        xVel = xv;
+        yVel = yv;
+    }
     // Moves by one frame's velocity; callers clamp and resolve afterwards.
     void UpdateLocation();
 
@@ -63,8 +75,7 @@ public:
     std::vector<SDL_Rect>& GetCollisionBoxes() { return collBoxes; }
     // True when any own box overlaps any of others. A given data list is
     // refilled with one record per box of its side.
-    bool HasCollided(std::vector<SDL_Rect>& others, std::vector<CollData>* ownData,
-                     std::vector<CollData>* otherData);
+    bool HasCollided(std::vector<SDL_Rect>& others, std::vector<CollData>* ownData, std::vector<CollData>* otherData);
 
 protected:
     std::vector<SDL_Rect> collBoxes;

@@ -74,7 +74,8 @@ private:
     int current = -1;
 };
 
-template <typename Visit> void ForEachTileNear(const std::vector<Tile*>& tiles, CollidableThing& thing, Visit visit)
+template <typename Visit>
+void ForEachTileNear(const std::vector<Tile*>& tiles, CollidableThing& thing, Visit visit)
 {
     TileWalk walk(tiles, thing);
     while (Tile* t = walk.Next())

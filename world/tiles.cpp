@@ -5,8 +5,8 @@
 
 // Default solidity of each terrain type; a level file may override it.
 const int TERRAIN_SOL[TERRAIN_TILES] = {
-    PLATFORM, PLATFORM, PLATFORM, GHOST, SOLID, SOLID, SOLID, SOLID, GHOST,
-    SOLID, SOLID, SOLID, SOLID, SOLID, GHOST, GHOST, PLATFORM, SOLID,
+    PLATFORM, PLATFORM, PLATFORM, GHOST, SOLID, SOLID, SOLID, SOLID,    GHOST,
+    SOLID,    SOLID,    SOLID,    SOLID, SOLID, GHOST, GHOST, PLATFORM, SOLID,
 };
 
 Tile::Tile(int x, int y, int solidity, int tileType) : solidity(solidity), tileType(tileType)
@@ -48,8 +48,7 @@ void InanimateTile::Draw(SDL_Surface* screen, SDL_Rect camera)
     VEK_BlitSurface(spriteSheet, clip, screen, xPos - camera.x, yPos - camera.y);
 }
 
-WaterTile::WaterTile(int x, int y, int solidity, int tileType, SDL_Surface* sheet,
-                     std::vector<SDL_Rect>* clips)
+WaterTile::WaterTile(int x, int y, int solidity, int tileType, SDL_Surface* sheet, std::vector<SDL_Rect>* clips)
     : Tile(x, y, solidity, tileType), AnimatedThing()
 {
     SetSpriteSheet(sheet);

@@ -1,6 +1,6 @@
 #pragma once
-#include <gtest/gtest.h>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include "app/globals.h"
 #include "tests/support/test_env.h"
@@ -8,8 +8,18 @@
 // The game started once; no state, event or music left over; a fake clock.
 struct AppTest : ::testing::Test
 {
-    void SetUp() override { ASSERT_TRUE(StartGame()); ResetGameState(); InstallFakeClock(); }
-    void TearDown() override { RemoveFakeClock(); Mix_HaltMusic(); ResetGameState(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(StartGame());
+        ResetGameState();
+        InstallFakeClock();
+    }
+    void TearDown() override
+    {
+        RemoveFakeClock();
+        Mix_HaltMusic();
+        ResetGameState();
+    }
 };
 
 // Presses keys in order: U, D, R, E, P for Up, Down, Return, Escape and p.

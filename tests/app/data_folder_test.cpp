@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include "app/data_folder.h"
 #include "tests/support/test_env.h"
 

@@ -12,8 +12,12 @@ TEST_F(AppTest, FramesAreHeldToTwentyMillisecondsAndEverySeventhShowsItsRate)
 {
     // The frame's own work, the wait that must follow, the caption's rate
     // afterwards. The first frame measures the whole start-up.
-    struct Frame { Uint32 work, wait; const char* rate; };
-    const Frame frames[] = {{1200, 0, "0"}, {30, 0, "0"}, {30, 0, "0"}, {30, 0, "0"}, {30, 0, "0"},
+    struct Frame
+    {
+        Uint32 work, wait;
+        const char* rate;
+    };
+    const Frame frames[] = {{1200, 0, "0"}, {30, 0, "0"}, {30, 0, "0"},  {30, 0, "0"}, {30, 0, "0"},
                             {30, 0, "0"},   {30, 0, "0"}, {5, 15, "50"}, {40, 0, "50"}};
     VEK_SetDelaySink(WakeEarly);
     frameCount = 0;
@@ -30,8 +34,7 @@ TEST_F(AppTest, FramesAreHeldToTwentyMillisecondsAndEverySeventhShowsItsRate)
 
 TEST(FrameRateCaption, WholeFramesPerSecondAndNoDivisionByZero)
 {
-    const std::pair<unsigned, const char*> table[] = {
-        {20, "50"}, {21, "47"}, {1000, "1"}, {1001, "0"}, {0, "1000"}};
+    const std::pair<unsigned, const char*> table[] = {{20, "50"}, {21, "47"}, {1000, "1"}, {1001, "0"}, {0, "1000"}};
     for (auto [ms, rate] : table)
     {
         char text[64];

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <csignal>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include "app/hiscore.h"
 #include "tests/support/file_faults.h"
@@ -12,9 +12,9 @@ TEST(HiScoreFile, ReadsTheLeadingNumberOrZeroAndWritesBareDecimal)
 {
     const char* const name = "hiscore_test_file";
     EXPECT_EQ(0, ReadHiScore(name)); // missing
-    const std::pair<const char*, int> table[] = {{"42", 42},      {"  42\n", 42}, {"-17", -17}, {"\n\t 7 99", 7},
-                                                 {"12abc", 12},   {"abc", 0},     {"", 0},
-                                                 {"99999999999999", 0}}; // too large for an int
+    const std::pair<const char*, int> table[] = {{"42", 42},       {"  42\n", 42},       {"-17", -17},
+                                                 {"\n\t 7 99", 7}, {"12abc", 12},        {"abc", 0},
+                                                 {"", 0},          {"99999999999999", 0}}; // too large for an int
     for (auto [contents, expected] : table)
     {
         WriteFile(name, contents);

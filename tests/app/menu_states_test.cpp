@@ -30,7 +30,15 @@ States Stack()
 // black screen, and runs the top state of before with keys (see Press). Then
 // come the stack, the level, the colours of the header and the highlighted
 // option shown, the paced frames and the events never looked at.
-struct Transition { States before; const char* keys; States after; int level; Uint32 header, on, frames; int left; };
+struct Transition
+{
+    States before;
+    const char* keys;
+    States after;
+    int level;
+    Uint32 header, on, frames;
+    int left;
+};
 
 TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
 {
@@ -42,10 +50,10 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
         {{M}, "DDDR", {M, HelpState}, 7, BLUE, RED, 7, 1},
         {{M}, "DDDDR", {M, D}, 7, BLUE, RED, 9, 1},
         {{M}, "DDDDDDDDDR", {M, D}, 7, BLUE, RED, 19, 1},
-        {{M, D}, "R", {M}, 7, BLUE, RED, 1, 1},       // Quit, No
-        {{M, F, D}, "DR", {}, 7, BLUE, RED, 3, 1},    // Quit, Yes
-        {{M, F, D}, "QR", {}, 7, BLUE, RED, 1, 2},    // closed in play: the Return must not act
-        {{M, D}, "CDR", {}, 7, BLUE, RED, 2, 4},      // closed during the dialog
+        {{M, D}, "R", {M}, 7, BLUE, RED, 1, 1},        // Quit, No
+        {{M, F, D}, "DR", {}, 7, BLUE, RED, 3, 1},     // Quit, Yes
+        {{M, F, D}, "QR", {}, 7, BLUE, RED, 1, 2},     // closed in play: the Return must not act
+        {{M, D}, "CDR", {}, 7, BLUE, RED, 2, 4},       // closed during the dialog
         {{M, F, P, Q}, "DR", {M}, 7, BLUE, RED, 3, 1}, // Quit to Menu, Yes
         {{M, F, P, Q}, "R", {M, F, P}, 7, BLUE, RED, 1, 1},
         {{Q}, "DR", {}, 7, BLUE, RED, 3, 1},           // found alone, it quits to nothing

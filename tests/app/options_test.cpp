@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 #include "app/options.h"
@@ -8,7 +8,11 @@
 // auto"), or the start of the reason it is refused.
 TEST(CommandLine, ParsesIntoTheOptionsOrIsRefusedWithAReason)
 {
-    struct Case { std::vector<const char*> args; const char* wanted; };
+    struct Case
+    {
+        std::vector<const char*> args;
+        const char* wanted;
+    };
     const Case cases[] = {
         {{}, "0 0 - - 0 0"},
         {{"-h", "--version"}, "1 1 - - 0 0"},

@@ -5,14 +5,21 @@ namespace
 {
 TEST(Settings, TheCommandLineScaleWinsAndIsRememberedWithEveryOtherLineKept)
 {
-    struct Case { const char* file; const char* given; int scale; bool automatic; const char* fileAfter; };
+    struct Case
+    {
+        const char* file;
+        const char* given;
+        int scale;
+        bool automatic;
+        const char* fileAfter;
+    };
     const Case table[] = {
-        {nullptr, nullptr, 0, false, nullptr},          // nothing anywhere: today's window, no file
+        {nullptr, nullptr, 0, false, nullptr}, // nothing anywhere: today's window, no file
         {nullptr, "3", 3, false, "scale 3\n"},
         {"keep me\nscale 2\n", nullptr, 2, false, "keep me\nscale 2\n"},
         {"# mine\nscale 2\nvolume 3\nscale 5\n", "auto", 0, true, "# mine\nscale auto\nvolume 3\n"},
         {"scale auto\n", nullptr, 0, true, "scale auto\n"},
-        {"scale 9\n", nullptr, 0, false, "scale 9\n"},  // unreadable: left alone, not used
+        {"scale 9\n", nullptr, 0, false, "scale 9\n"}, // unreadable: left alone, not used
     };
     for (const Case& c : table)
     {

@@ -5,20 +5,20 @@
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/scientist.h"
-#include "world/constants.h"
-#include "world/tiles.h"
 #include "tests/app/app_test.h"
 #include "toolkit/vek_menu.h"
+#include "world/constants.h"
+#include "world/tiles.h"
 
 namespace
 {
 // How many asset globals are empty.
 int MissingAssets()
 {
-    const void* assets[] = {menuBox,     menu_bg,       cursor_ss,     level_bg,     terrain_ts,   water_ts,
-                            cheese_ss,   burger_ss,     eel_ss,        scientist_ss, projectile_ss, rat_ss,
-                            music1,      music2,        rat_jump_se,   rat_die_se,   eel_kill_se,  burger_die_se,
-                            sci_drink_se, sci_throw_se, font1,         font2};
+    const void* assets[] = {menuBox,      menu_bg,      cursor_ss,   level_bg,     terrain_ts,    water_ts,
+                            cheese_ss,    burger_ss,    eel_ss,      scientist_ss, projectile_ss, rat_ss,
+                            music1,       music2,       rat_jump_se, rat_die_se,   eel_kill_se,   burger_die_se,
+                            sci_drink_se, sci_throw_se, font1,       font2};
     return int(std::count(std::begin(assets), std::end(assets), nullptr));
 }
 
@@ -28,7 +28,12 @@ int MissingAssets()
 TEST_F(AppTest, SheetsAreCutIntoGridsOfClipsAfreshEachTime)
 {
     SetClips(); // again, after start-up: must replace, not add
-    struct Sheet { SDL_Surface* sheet; std::vector<SDL_Rect>* clips; int w, h; };
+    struct Sheet
+    {
+        SDL_Surface* sheet;
+        std::vector<SDL_Rect>* clips;
+        int w, h;
+    };
     const Sheet table[] = {
         {terrain_ts, &terrainClips, TILE_WIDTH, TILE_HEIGHT},
         {water_ts, &waterClips, TILE_WIDTH, TILE_HEIGHT},
@@ -59,11 +64,11 @@ TEST_F(AppTest, OnlyRequiredAssetsStopStartUpAndFreedOnesAreForgotten)
     ASSERT_EQ(0, MissingAssets());
     EXPECT_EQ(SDL_MapRGB(menuBox->format, 0, 255, 255), menuBox->format->colorkey); // cyan is see-through
     const std::pair<const char*, bool> files[] = {
-        {"menubox.bmp", true},         {"gen_bg_4gobs1.png", true},  {"sumprun_ss_pondweed.png", true},
-        {"SRSong1.ogg", true},         {"SRSong2.ogg", true},        {"rat_jump_se.ogg", true},
-        {"impact.ttf", true},          {"verdana.ttf", true},        {"sumprun_cursor.png", false},
-        {"sumprun_bg_1.png", false},   {"sumprun_ss_rat.png", false}, {"sumprun_ss_eel.png", false},
-        {"rat_die_se.ogg", false},     {"sci_throw_se.ogg", false}};
+        {"menubox.bmp", true},       {"gen_bg_4gobs1.png", true},   {"sumprun_ss_pondweed.png", true},
+        {"SRSong1.ogg", true},       {"SRSong2.ogg", true},         {"rat_jump_se.ogg", true},
+        {"impact.ttf", true},        {"verdana.ttf", true},         {"sumprun_cursor.png", false},
+        {"sumprun_bg_1.png", false}, {"sumprun_ss_rat.png", false}, {"sumprun_ss_eel.png", false},
+        {"rat_die_se.ogg", false},   {"sci_throw_se.ogg", false}};
     for (auto [name, required] : files)
     {
         SCOPED_TRACE(name);

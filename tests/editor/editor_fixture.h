@@ -1,11 +1,11 @@
 #pragma once
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "play/level_file.h"
-#include "tests/support/test_env.h"
 #include "tests/support/file_faults.h"
+#include "tests/support/test_env.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
 

@@ -1,6 +1,7 @@
 #include "tests/editor/editor_fixture.h"
 
-namespace {
+namespace
+{
 
 // The session as "x,y mode type kind".
 std::string Str(const EditorSession& s)
@@ -14,18 +15,31 @@ std::string Str(const EditorSession& s)
 // the kind; each waits when it acts.
 TEST_F(EditorTest, HeldKeysMoveTheCursorAndPickModeAndTypeWithAWait)
 {
-    const struct { int x, y; ELEMENTS mode; int type; SDLKey key; const char* want; Uint32 wait; } cases[] = {
+    const struct
+    {
+        int x, y;
+        ELEMENTS mode;
+        int type;
+        SDLKey key;
+        const char* want;
+        Uint32 wait;
+    } cases[] = {
         {0, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0 0", 0},
         {32, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0 0", 50},
-        {320, 0, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 0}, {320, 32, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 50},
+        {320, 0, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 0},
+        {320, 32, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 50},
         {6112, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0 0", 0},
         {6080, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0 0", 50},
-        {0, 960, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 0}, {0, 928, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 50},
-        {0, 0, ELEM_TERRAIN, 0, SDLK_HOME, "0,0 1 0 0", 90}, {0, 0, ELEM_WATER, 0, SDLK_HOME, "0,0 2 0 0", 90},
-        {0, 0, ELEM_CHEESE, 0, SDLK_HOME, "0,0 3 0 0", 90}, {0, 0, ELEM_GUY, 0, SDLK_HOME, "0,0 0 0 0", 90},
+        {0, 960, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 0},
+        {0, 928, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 50},
+        {0, 0, ELEM_TERRAIN, 0, SDLK_HOME, "0,0 1 0 0", 90},
+        {0, 0, ELEM_WATER, 0, SDLK_HOME, "0,0 2 0 0", 90},
+        {0, 0, ELEM_CHEESE, 0, SDLK_HOME, "0,0 3 0 0", 90},
+        {0, 0, ELEM_GUY, 0, SDLK_HOME, "0,0 0 0 0", 90},
         {0, 0, ELEM_TERRAIN, 0, SDLK_PAGEDOWN, "0,0 0 17 0", 90},
         {0, 0, ELEM_TERRAIN, 17, SDLK_PAGEUP, "0,0 0 0 0", 90},
-        {0, 0, ELEM_GUY, 7, SDLK_PAGEUP, "0,0 3 7 1", 90}, {0, 0, ELEM_GUY, 7, SDLK_PAGEDOWN, "0,0 3 7 1", 90},
+        {0, 0, ELEM_GUY, 7, SDLK_PAGEUP, "0,0 3 7 1", 90},
+        {0, 0, ELEM_GUY, 7, SDLK_PAGEDOWN, "0,0 3 7 1", 90},
         {0, 0, ELEM_CHEESE, 7, SDLK_PAGEUP, "0,0 2 7 0", 0},
     };
     for (const auto& c : cases)
@@ -50,8 +64,11 @@ TEST_F(EditorTest, DeleteRemovesOnlyTheModesElementsExactlyOnTheCursor)
     // tile, and elements a few pixels off the cell.
     const char* const level = "Terrain\n2 28 2 4\nWater\n2 28 0 0\nTerrain\n2 27 2 4\nCheese\n64 64\nCheese\n64 63\n"
                               "Burger\n64 64\nEel\n64 64\nScientist\n64 64\nBurger\n65 64\nEel\n64 70\n";
-    const struct { ELEMENTS mode; size_t tiles, cheeses, guys; } cases[] = {
-        {ELEM_CHEESE, 3, 1, 5}, {ELEM_TERRAIN, 1, 2, 5}, {ELEM_GUY, 3, 2, 2}};
+    const struct
+    {
+        ELEMENTS mode;
+        size_t tiles, cheeses, guys;
+    } cases[] = {{ELEM_CHEESE, 3, 1, 5}, {ELEM_TERRAIN, 1, 2, 5}, {ELEM_GUY, 3, 2, 2}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.mode);

@@ -1,13 +1,14 @@
-#include "tests/editor/editor_fixture.h"
 #include <SDL_mixer.h>
-#include "app/menu_states.h"
-#include "app/state_stack.h"
 #include <algorithm>
 #include <vector>
+#include "app/menu_states.h"
+#include "app/state_stack.h"
+#include "tests/editor/editor_fixture.h"
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 void BottomState() {}
 
@@ -22,7 +23,7 @@ void PushChoice(int downs)
 TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
 {
     tile.push_back(new WaterTile(0, 0, GHOST, 0, water_ts, &waterClips)); // left from before
-    WriteFile(EDITOR_LEVEL_FILE, "Cheese\n32 32\n");                       // with no rat record
+    WriteFile(EDITOR_LEVEL_FILE, "Cheese\n32 32\n");                      // with no rat record
     rat.SetClips(nullptr);
     rat.SetSpriteSheet(nullptr);
     rat.SetBothPos(300, 400);
@@ -89,7 +90,14 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
 {
     ASSERT_NE(screen, nullptr);
     const char* const OLD = "Burger\n64 64\n";
-    const struct { int downs; bool blocked; StateFunction top; size_t depth; const char* file; } cases[] = {
+    const struct
+    {
+        int downs;
+        bool blocked;
+        StateFunction top;
+        size_t depth;
+        const char* file;
+    } cases[] = {
         {0, false, EditorState, 2, OLD},                         // "Continue Editing"
         {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\n"}, // "Save and Quit"
         {2, false, BottomState, 1, OLD},                         // "Quit Without Saving"

@@ -1,10 +1,11 @@
-#include "tests/editor/editor_fixture.h"
 #include <csignal>
 #include <sys/stat.h>
+#include "tests/editor/editor_fixture.h"
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 // Rat, enemies, cheese, tiles, each list in order, whatever the order of
 // the loaded file. Placed terrain saves the solidity of its type (3 -> 0,
@@ -39,7 +40,11 @@ TEST_F(EditorTest, SaveCutShortLeavesTheOldLevelWholeAndLoadable)
         big += "Cheese\n" + std::to_string(i) + " 100\n";
     WriteFile("big", big);
     LoadLevel("big");
-    const struct { double cut; bool killed; } cases[] = {{0.5, false}, {0.0, true}, {0.5, true}, {0.999, true}};
+    const struct
+    {
+        double cut;
+        bool killed;
+    } cases[] = {{0.5, false}, {0.0, true}, {0.5, true}, {0.999, true}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << "cut at " << c.cut << ", killed " << c.killed);
@@ -110,13 +115,16 @@ TEST_F(EditorTest, SaveKeepsTheOldFileAndTheModeWritesThroughLinksAndRefusesWhat
 // on every start. The same goes for a rat beyond the level's sides.
 TEST_F(EditorTest, SavedRatIsWhereItStandsUnlessPlayWouldKillItOrItIsOutsideTheLevel)
 {
-    const struct { int x, y; const char* saved; } cases[] = {
-        {100, 932, "Rat\n100 932\n"},  // its feet on the bottom edge
-        {100, 933, "Rat\n64 800\n"},   // one pixel lower: dead at once
-        {300, 4000, "Rat\n64 800\n"},  // long fallen
-        {-1, 500, "Rat\n64 800\n"},    // beyond the left side
-        {6104, 500, "Rat\n6104 500\n"}, // against the right side
-        {6105, 500, "Rat\n64 800\n"}};
+    const struct
+    {
+        int x, y;
+        const char* saved;
+    } cases[] = {{100, 932, "Rat\n100 932\n"},   // its feet on the bottom edge
+                 {100, 933, "Rat\n64 800\n"},    // one pixel lower: dead at once
+                 {300, 4000, "Rat\n64 800\n"},   // long fallen
+                 {-1, 500, "Rat\n64 800\n"},     // beyond the left side
+                 {6104, 500, "Rat\n6104 500\n"}, // against the right side
+                 {6105, 500, "Rat\n64 800\n"}};
     for (const auto& c : cases)
     {
         Load(OLD_LEVEL); // starts the rat at 64,800

@@ -36,7 +36,8 @@ struct EnemyWorld
             for (int r = row0; r <= row1; r++)
                 tiles.push_back(new InanimateTile(c * TILE_WIDTH, r * TILE_HEIGHT, solidity, 0, nullptr, nullptr));
     }
-    template <class T> T* Add(T* g, int x, int y, int w, int h, int xVel, int yVel)
+    template <class T>
+    T* Add(T* g, int x, int y, int w, int h, int xVel, int yVel)
     {
         g->SetBothPos(x, y);
         g->SetBothSize(w, h);

@@ -3,7 +3,8 @@
 #include "enemies/eel.h"
 #include "tests/enemies/enemy_world.h"
 
-namespace {
+namespace
+{
 
 // Every walker animates with the base update.
 struct Walker : Burger
@@ -14,7 +15,11 @@ struct Walker : Burger
 TEST(Guy, WalkingAnimation)
 {
     // The clip shown after each update.
-    const struct { int startClip, xVel; const char* clips; } cases[] = {
+    const struct
+    {
+        int startClip, xVel;
+        const char* clips;
+    } cases[] = {
         {1, -2, "222222200000002222222"}, // a walk starts in the stride at once
         {0, 2, "333333311111113"},
         {2, 0, "0000000000"}, // stopping snaps a stride to rest
@@ -39,10 +44,13 @@ TEST(Burger, DecidesFromTheGivenRecords)
 {
     // Feet, head, left, right; the stomp wins over a flank, several flanks
     // cost one life, and too short records count what is there.
-    const struct { const char* touched; bool burgerDies, ratDies; } cases[] = {
-        {"1000", true, false}, {"1010", true, false}, {"0100", false, true}, {"0010", false, true},
-        {"0001", false, true}, {"0111", false, true}, {"01", false, true},   {"0000", false, false},
-        {"", false, false}};
+    const struct
+    {
+        const char* touched;
+        bool burgerDies, ratDies;
+    } cases[] = {{"1000", true, false}, {"1010", true, false},  {"0100", false, true},
+                 {"0010", false, true}, {"0001", false, true},  {"0111", false, true},
+                 {"01", false, true},   {"0000", false, false}, {"", false, false}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.touched);
@@ -61,8 +69,11 @@ TEST(Eel, AnyContactCostsOneLife)
 {
     // The rat relative to the eel: a stomp, from below, from either side,
     // and touching its picture but not its box.
-    const struct { int dx, dy; bool kills; } cases[] = {
-        {-5, -55, true}, {-5, 65, true}, {-35, 10, true}, {25, 10, true}, {EEL_WIDTH, 0, false}};
+    const struct
+    {
+        int dx, dy;
+        bool kills;
+    } cases[] = {{-5, -55, true}, {-5, 65, true}, {-35, 10, true}, {25, 10, true}, {EEL_WIDTH, 0, false}};
     for (const auto& c : cases)
     {
         EnemyWorld w;

@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <set>
 #include "enemies/scientist.h"
 #include "tests/enemies/enemy_world.h"
 #include "world/game_random.h"
 
-namespace {
+namespace
+{
 
 const int FLOOR_ROW = 25;
 const int SCI_X = 640;
@@ -39,8 +40,8 @@ TEST(Scientist, ThrowsFromEitherHandAtEverySpeedTheGameGeneratorPicks)
             // already made one move under gravity.
             const Projectile& p = s->GetProjectile();
             ASSERT_FALSE(p.IsFinished());
-            runs.push_back({p.GetXPos() - p.GetXVel() - SCI_X, p.GetYPos() - p.GetYVel() - SCI_Y, p.GetXVel(),
-                            p.GetYVel() - 1});
+            runs.push_back(
+                {p.GetXPos() - p.GetXVel() - SCI_X, p.GetYPos() - p.GetYVel() - SCI_Y, p.GetXVel(), p.GetYVel() - 1});
             for (int k = 0; k < 200 && !p.IsFinished(); k++)
                 w.Frame();
             EXPECT_TRUE(p.IsFinished()) << "his solid floor ends every throw";

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include "play/draw.h"
 #include "tests/play/play_fixture.h"
 
@@ -14,7 +14,12 @@ static int ScreenColumnSource(int screenX, int screenY = 100)
 
 static void FillScreen(Uint8 r, Uint8 g, Uint8 b) { SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, r, g, b)); }
 
-struct HudText { std::string text; int x; SDL_Color color; };
+struct HudText
+{
+    std::string text;
+    int x;
+    SDL_Color color;
+};
 
 // True when draw puts exactly these texts, in these colours and places, on a
 // black screen.
@@ -77,22 +82,29 @@ TEST_F(DrawTest, HudShowsCheeseLivesAndTimeAlongTheTop)
     score = 9;
     rat.SetLives(4);
     frameCount = 1;
-    EXPECT_TRUE(HudShows([] { DrawHUD(123456); }, {{"Cheese: 9/12", 20, color2}, {"Lives: 4", 240, color2}, {"Time: 277", 440, color2}}));
+    EXPECT_TRUE(HudShows([] { DrawHUD(123456); },
+                         {{"Cheese: 9/12", 20, color2}, {"Lives: 4", 240, color2}, {"Time: 277", 440, color2}}));
     // All the respawn glide shows.
     EXPECT_TRUE(HudShows(DrawHUDLives, {{"Lives: 4", 240, color2}}));
 }
 
 TEST_F(DrawTest, TimeFlickersRedFromFiftySecondsLeft)
 {
-    struct Case { Uint32 elapsedMs, frame; const char* text; bool red; };
-    const Case cases[] = {{349999, 1, "Time: 51", false}, {350000, 1, "Time: 50", true},
-                          {350000, 2, "Time: 50", true},  {350000, 3, "Time: 50", false},
-                          {399999, 4, "Time: 1", true},   {400000, 5, "Time: 0", true},
+    struct Case
+    {
+        Uint32 elapsedMs, frame;
+        const char* text;
+        bool red;
+    };
+    const Case cases[] = {{349999, 1, "Time: 51", false}, {350000, 1, "Time: 50", true}, {350000, 2, "Time: 50", true},
+                          {350000, 3, "Time: 50", false}, {399999, 4, "Time: 1", true},  {400000, 5, "Time: 0", true},
                           {401000, 3, "Time: 0", false}};
     for (const Case& c : cases)
     {
         frameCount = c.frame;
-        EXPECT_TRUE(HudShows([&] { DrawHUDTime(c.elapsedMs); }, {{c.text, 440, c.red ? SDL_Color{255, 0, 0, 0} : color2}})) << c.frame;
+        EXPECT_TRUE(
+            HudShows([&] { DrawHUDTime(c.elapsedMs); }, {{c.text, 440, c.red ? SDL_Color{255, 0, 0, 0} : color2}}))
+            << c.frame;
     }
 }
 

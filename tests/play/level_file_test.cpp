@@ -33,14 +33,19 @@ static void Load(const std::string& text)
 TEST_F(LevelFileTest, FilesLoadIntoTheWorld)
 {
     const std::string good = Rec("Cheese", 1, 2);
-    struct Case { std::string text, world; bool whole = true; };
+    struct Case
+    {
+        std::string text, world;
+        bool whole = true;
+    };
     const Case cases[] = {
         // Columns across, rows up from the bottom.
         {TileRec("Terrain", 0, 0, SOLID, 9) + TileRec("Terrain", 0, 30, SOLID, 9) + TileRec("Water", 191, 0, GHOST, 0) +
              TileRec("Terrain", 7, 12, PLATFORM, 17),
          "Rat 123,456 Terrain 0,960 2 9 Terrain 0,0 2 9 Water 6112,960 0 0 Terrain 224,576 1 17"},
         // Lines ended with CR LF, as written on other systems.
-        {"Rat\r\n77 88\r\nCheese\r\n1 2\r\nTerrain\r\n12 3 2 7\r\nBurger\r\n5 6", "Rat 77,88 Burger 5,6 Cheese 1,2 Terrain 384,864 2 7"},
+        {"Rat\r\n77 88\r\nCheese\r\n1 2\r\nTerrain\r\n12 3 2 7\r\nBurger\r\n5 6",
+         "Rat 77,88 Burger 5,6 Cheese 1,2 Terrain 384,864 2 7"},
         // Numbers over several lines; no newline at the end.
         {"Rat\n77 88\nTerrain\n12\n\n  3\t2\n7", "Rat 77,88 Terrain 384,864 2 7"},
         // Tags match only a whole line; anything else is skipped with its numbers.
@@ -77,4 +82,3 @@ TEST_F(LevelFileTest, FilesLoadIntoTheWorld)
     EXPECT_TRUE(LoadLevel("no_such_level_file").Whole());
     EXPECT_EQ("Rat 123,456", World());
 }
-

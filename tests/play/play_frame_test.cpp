@@ -17,20 +17,26 @@ TEST_F(PlayFrameTest, TilesAndTheLevelsEdgesStopTheRat)
     const std::string overheadPlatform = TileRec("Terrain", 3, FLOOR_ROW + 3, PLATFORM, 4);
     const std::string wall =
         TileRec("Terrain", 10, FLOOR_ROW + 1, SOLID, 4) + TileRec("Terrain", 10, FLOOR_ROW + 2, SOLID, 4);
-    struct Case { const char* name; std::string level; SDLKey key; int frames, x, y; };
+    struct Case
+    {
+        const char* name;
+        std::string level;
+        SDLKey key;
+        int frames, x, y;
+    };
     const Case cases[] = {
         {"falls onto a platform", Rec("Rat", 96, STANDING_Y - 140) + platform, none, 40, 96, STANDING_Y},
         {"falls on through it from inside", Rec("Rat", 96, STANDING_Y + 20) + platform, none, 1, 96, STANDING_Y + 23},
-        {"jumps up through it", Rec("Rat", 96, STANDING_Y + 32) + Floor(FLOOR_ROW - 1, 0, 9) + platform, SDLK_UP, 2,
-         96, STANDING_Y + 20},
+        {"jumps up through it", Rec("Rat", 96, STANDING_Y + 32) + Floor(FLOOR_ROW - 1, 0, 9) + platform, SDLK_UP, 2, 96,
+         STANDING_Y + 20},
         {"bumps its head and falls", FloorLevel(96, STANDING_Y) + ceiling, SDLK_UP, 3, 96, FLOOR_Y - 64 + 3},
         {"jumps through a platform overhead", FloorLevel(96, STANDING_Y) + overheadPlatform, SDLK_UP, 2, 96,
          STANDING_Y - 12},
         {"a wall on the right", FloorLevel(200, STANDING_Y) + wall, SDLK_RIGHT, 90, 320 - RAT_WIDTH + 3, STANDING_Y},
         {"a wall on the left", FloorLevel(400, STANDING_Y) + wall, SDLK_LEFT, 90, 352 - 3, STANDING_Y},
         {"the level's left edge", FloorLevel(-30, STANDING_Y - 40), none, 20, 0, STANDING_Y},
-        {"the level's right edge", Rec("Rat", LEVEL_WIDTH - 10, STANDING_Y - 40) + Floor(FLOOR_ROW, 185, 191), none,
-         20, LEVEL_WIDTH - RAT_WIDTH, STANDING_Y}};
+        {"the level's right edge", Rec("Rat", LEVEL_WIDTH - 10, STANDING_Y - 40) + Floor(FLOOR_ROW, 185, 191), none, 20,
+         LEVEL_WIDTH - RAT_WIDTH, STANDING_Y}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -48,7 +54,15 @@ TEST_F(PlayFrameTest, TilesAndTheLevelsEdgesStopTheRat)
 // how the game ends.
 TEST_F(PlayFrameTest, TheScientistsRemovalEndsTheGame)
 {
-    struct Case { const char* name; int lives; bool ratDies, pressP; int score; Stack_t stack; int hiScore; };
+    struct Case
+    {
+        const char* name;
+        int lives;
+        bool ratDies, pressP;
+        int score;
+        Stack_t stack;
+        int hiScore;
+    };
     const Case cases[] = {
         {"a win raises the high score", LIVES, false, false, 7, {MenuState, WonState}, 7},
         {"P in the frame of the win is dropped", LIVES, false, true, 3, {MenuState, WonState}, 5},

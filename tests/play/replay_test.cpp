@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include "app/options.h"
 #include "play/game_recorder.h"
 #include "play/replay.h"
@@ -21,18 +21,33 @@ TEST(ReplayTextTest, ParseThenFormatGivesTheSameReplay)
     ASSERT_TRUE(replay.steps.size() == 6u && replay.clock.size() == 17u);
     EXPECT_TRUE(replay.steps[0].right && replay.steps[0].up && !replay.steps[0].left);
     EXPECT_EQ((std::vector<int>{7, -5, 0x9beef, 16, -3}),
-              (std::vector<int>{replay.steps[2].pause, replay.expect.ratX, int(replay.checksum),
-                                replay.clock[1].frames, replay.clock[2].extraMs}));
+              (std::vector<int>{replay.steps[2].pause, replay.expect.ratX, int(replay.checksum), replay.clock[1].frames,
+                                replay.clock[2].extraMs}));
 }
 
 TEST(ReplayTextTest, MistakesAreReportedWithTheirLine)
 {
     // The mistake is on the last line of each.
-    for (std::string text : {"level 3\n", "seed -1\n", "hold 5 X\n", "hold 5 RR\n", "hold 5\n", "hold -5 R\n",
-                             "hold 5x R\n", "level 1\npress q\n", "level 1\n\njump 3\n", "expect won 1 2 3 4\n",
-                             "expect maybe 1 2 3 4 5\n", "expect won 1 2 3 4 5x\n",
-                             "checksum 0000beefa\n", "checksum BEEF\n", "framecount -1\n", "pause 0\n",
-                             "level 1\nclock 0 1*0\n", "clock 1*\n", "clock *3\n", "clock 2000000000\n"})
+    for (std::string text : {"level 3\n",
+                             "seed -1\n",
+                             "hold 5 X\n",
+                             "hold 5 RR\n",
+                             "hold 5\n",
+                             "hold -5 R\n",
+                             "hold 5x R\n",
+                             "level 1\npress q\n",
+                             "level 1\n\njump 3\n",
+                             "expect won 1 2 3 4\n",
+                             "expect maybe 1 2 3 4 5\n",
+                             "expect won 1 2 3 4 5x\n",
+                             "checksum 0000beefa\n",
+                             "checksum BEEF\n",
+                             "framecount -1\n",
+                             "pause 0\n",
+                             "level 1\nclock 0 1*0\n",
+                             "clock 1*\n",
+                             "clock *3\n",
+                             "clock 2000000000\n"})
     {
         Replay replay;
         std::string error;
@@ -52,16 +67,18 @@ TEST(ReplayTextTest, RecordingTheExpectLineKeepsEverythingElse)
 
 using ReplayRunTest = PlayTest;
 
-
 TEST_F(ReplayRunTest, SmallRunsEndAsPlayedAndLeaveTheGameAsTheyFoundIt)
 {
-    struct Case { const char* file; std::string level, replay, outcome; };
-    const Case cases[] = {
-        // Falling for ever loses all five lives.
-        {"levelmap2", Rec("Rat", 300, 100), "level 2\nseed 3\nhold 2000 -\n", "lost"},
-        // The input runs out mid-game, a cheese collected on the way.
-        {"levelmap1", Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 60) + Rec("Cheese", 300, 740),
-         "level 1\nhold 60 R\nhold 10 -\n", "running 70 5 1 "}};
+    struct Case
+    {
+        const char* file;
+        std::string level, replay, outcome;
+    };
+    const Case cases[] = {// Falling for ever loses all five lives.
+                          {"levelmap2", Rec("Rat", 300, 100), "level 2\nseed 3\nhold 2000 -\n", "lost"},
+                          // The input runs out mid-game, a cheese collected on the way.
+                          {"levelmap1", Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 60) + Rec("Cheese", 300, 740),
+                           "level 1\nhold 60 R\nhold 10 -\n", "running 70 5 1 "}};
     for (const Case& c : cases)
     {
         WriteFile(c.file, c.level);
@@ -83,8 +100,9 @@ TEST_F(ReplayRunTest, StoredReplaysWinTheShippedLevelsWithLivesToSpare)
         SCOPED_TRACE(shipped.second);
         Replay replay;
         std::string error;
-        ASSERT_TRUE(LoadReplay(std::string(SOURCE_DIR) + "/levels/replays/" + shipped.second + ".replay", replay,
-                               &error)) << error;
+        ASSERT_TRUE(
+            LoadReplay(std::string(SOURCE_DIR) + "/levels/replays/" + shipped.second + ".replay", replay, &error))
+            << error;
         EXPECT_EQ(replay.level, shipped.first);
         ASSERT_TRUE(replay.hasExpect);
         ReplayOutcome outcome = RunReplay(replay);
@@ -110,7 +128,12 @@ TEST_F(ReplayRunTest, AWatchedReplayEndsEarlyOnlyWhenTheWindowCloses)
 TEST_F(ReplayRunTest, TheRecordingGoesWhereItIsToldOrIsReported)
 {
     // Where it goes by default the live game's test below shows.
-    struct Case { const char* record; const char* written; bool blocked; };
+    struct Case
+    {
+        const char* record;
+        const char* written;
+        bool blocked;
+    };
     const Case cases[] = {{"mine.replay", "mine.replay", false}, {"", LAST_GAME_REPLAY, true}};
     for (const Case& c : cases)
     {

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,12 +24,12 @@ std::string WorldState()
 {
     std::ostringstream s;
     s << "rat " << rat.GetXPos() << ' ' << rat.GetYPos() << ' ' << rat.GetXVel() << ' ' << rat.GetYVel() << ' '
-      << rat.GetJumpState() << ' ' << rat.IsAlive() << ' ' << rat.GetLives() << ' ' << rat.GetCurrentClip()
-      << " score " << score << " cheese " << cheese.size() << '\n';
+      << rat.GetJumpState() << ' ' << rat.IsAlive() << ' ' << rat.GetLives() << ' ' << rat.GetCurrentClip() << " score "
+      << score << " cheese " << cheese.size() << '\n';
     for (Guy* g : guy)
     {
-        s << g->GetTag() << ' ' << g->GetXPos() << ' ' << g->GetYPos() << ' ' << g->GetXVel() << ' '
-          << g->GetYVel() << ' ' << g->IsDead() << ' ' << g->GetCurrentClip();
+        s << g->GetTag() << ' ' << g->GetXPos() << ' ' << g->GetYPos() << ' ' << g->GetXVel() << ' ' << g->GetYVel()
+          << ' ' << g->IsDead() << ' ' << g->GetCurrentClip();
         if (g->GetTag() == "Scientist")
         {
             Projectile& p = static_cast<Scientist*>(g)->GetProjectile();

@@ -104,8 +104,8 @@ void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& 
     const Uint8* p = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
     // The game's surfaces have four bytes a pixel; rendered text has one and
     // pictures loaded as they are may have three.
-    const Uint32 pixel = bpp == 1   ? *p
-                         : bpp == 4 ? *reinterpret_cast<const Uint32*>(p)
+    const Uint32 pixel = bpp == 1                          ? *p
+                         : bpp == 4                        ? *reinterpret_cast<const Uint32*>(p)
                          : SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
                                                            : (p[0] | p[1] << 8 | p[2] << 16);
     SDL_UnlockSurface(surface);

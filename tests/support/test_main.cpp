@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include "play/level_file.h"
 #include "tests/support/test_env.h"

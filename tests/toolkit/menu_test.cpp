@@ -46,7 +46,14 @@ TEST_F(ToolkitTest, MenuTakesOneEventPerCallAndKeepsTheHighlightOnAnOption)
 {
     // Each press is a key-down and a key-up event; results: what AcceptChoice
     // returns for each key-down; selected: the highlight afterwards.
-    struct KeyCase { const char* what; int options; std::vector<SDLKey> keys; std::vector<int> results; int selected; };
+    struct KeyCase
+    {
+        const char* what;
+        int options;
+        std::vector<SDLKey> keys;
+        std::vector<int> results;
+        int selected;
+    };
     const KeyCase table[] = {
         {"Up on the first", 3, {SDLK_UP, SDLK_RETURN}, {-1, 0}, 0},
         {"Down on the last", 3, {SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN}, {-1, -1, -1, 2}, 2},

@@ -21,8 +21,10 @@ struct PadTest : ToolkitTest
 SDL_Event Joy(char kind, int value)
 {
     SDL_Event e = SDL_Event();
-    e.type = kind == 'b' ? SDL_JOYBUTTONDOWN : kind == 'B' ? SDL_JOYBUTTONUP : kind == 'h' ? SDL_JOYHATMOTION
-                                                                                          : SDL_JOYAXISMOTION;
+    e.type = kind == 'b'   ? SDL_JOYBUTTONDOWN
+             : kind == 'B' ? SDL_JOYBUTTONUP
+             : kind == 'h' ? SDL_JOYHATMOTION
+                           : SDL_JOYAXISMOTION;
     if (kind == 'b' || kind == 'B')
         e.jbutton.button = Uint8(value);
     if (kind == 'h')
@@ -58,18 +60,27 @@ std::string HeldNames()
 
 TEST(PadMapping, ButtonsAndStickStandForTheKeysOfEachContext)
 {
-    struct Case { int button; SDLKey menu, play, editor; };
+    struct Case
+    {
+        int button;
+        SDLKey menu, play, editor;
+    };
     const SDLKey none = SDLK_UNKNOWN;
     const Case buttons[] = {
-        {0, SDLK_RETURN, SDLK_UP, none}, {1, none, none, SDLK_INSERT},   {2, none, none, SDLK_DELETE},
-        {3, none, none, SDLK_HOME},      {4, none, none, SDLK_PAGEDOWN}, {5, none, none, SDLK_PAGEUP},
+        {0, SDLK_RETURN, SDLK_UP, none}, {1, none, none, SDLK_INSERT},     {2, none, none, SDLK_DELETE},
+        {3, none, none, SDLK_HOME},      {4, none, none, SDLK_PAGEDOWN},   {5, none, none, SDLK_PAGEUP},
         {6, none, none, none},           {7, SDLK_RETURN, SDLK_p, SDLK_p}, {31, none, none, none},
     };
     for (const Case& c : buttons)
         EXPECT_TRUE(c.menu == VEK_PadButtonKey(c.button, VEK_PAD_MENU) &&
                     c.play == VEK_PadButtonKey(c.button, VEK_PAD_PLAY) &&
-                    c.editor == VEK_PadButtonKey(c.button, VEK_PAD_EDITOR)) << c.button;
-    struct Tilt { int axis, value; SDLKey key; };
+                    c.editor == VEK_PadButtonKey(c.button, VEK_PAD_EDITOR))
+            << c.button;
+    struct Tilt
+    {
+        int axis, value;
+        SDLKey key;
+    };
     const Tilt tilts[] = {{0, -32768, SDLK_LEFT}, {0, 32767, SDLK_RIGHT}, {1, -8001, SDLK_UP}, {1, 8001, SDLK_DOWN},
                           {0, 8000, none},        {1, -8000, none},       {2, 32767, none}};
     for (const Tilt& t : tilts)
@@ -78,7 +89,13 @@ TEST(PadMapping, ButtonsAndStickStandForTheKeysOfEachContext)
 
 TEST_F(PadTest, PadEventsBecomeTheKeyboardsPressesAndHeldKeys)
 {
-    struct Step { VekPadContext context; SDL_Event event; const char* queued; const char* held; };
+    struct Step
+    {
+        VekPadContext context;
+        SDL_Event event;
+        const char* queued;
+        const char* held;
+    };
     const Step steps[] = {
         {VEK_PAD_PLAY, Joy('b', 0), "+up ", "up "},
         // A button keeps the key it pressed, whatever the game shows next.

@@ -32,14 +32,31 @@ TEST_F(ToolkitTest, BoxIsTheGridAt90AndOverlapsItsLastColumnAndRowAt100x75)
     box = VEK_RenderBox(100, 75, S, image);
     ASSERT_TRUE(box && box->w == 100 && box->h == 75);
     const auto M = MarkerColour, P = PieceColour;
-    const struct { int x, y; Uint32 colour; } table[] = {
-        {0, 0, M(0)}, {70, 0, M(2)}, {0, 45, M(6)}, {70, 45, M(8)}, {99, 74, P(8)}, // corners
+    const struct
+    {
+        int x, y;
+        Uint32 colour;
+    } table[] = {
+        {0, 0, M(0)},
+        {70, 0, M(2)},
+        {0, 45, M(6)},
+        {70, 45, M(8)},
+        {99, 74, P(8)}, // corners
         // the inner column at 30, then the right-aligned one at 40
-        {30, 0, M(1)}, {40, 0, M(1)}, {30, 30, M(4)}, {40, 30, M(4)}, {30, 45, M(7)}, {40, 45, M(7)},
+        {30, 0, M(1)},
+        {40, 0, M(1)},
+        {30, 30, M(4)},
+        {40, 30, M(4)},
+        {30, 45, M(7)},
+        {40, 45, M(7)},
         {35, 50, P(7)}, // the bottom edge covers the lower part of the centre pieces
         // side edges only at y = 15, over the lower half of the top corners
-        {0, 15, M(3)}, {70, 15, M(5)}, {29, 44, P(3)}, {99, 44, P(5)},
-        {42, 42, P(4)}, {52, 42, P(4)}, // each centre placement fills the other's keyed hole
+        {0, 15, M(3)},
+        {70, 15, M(5)},
+        {29, 44, P(3)},
+        {99, 44, P(5)},
+        {42, 42, P(4)},
+        {52, 42, P(4)}, // each centre placement fills the other's keyed hole
     };
     for (const auto& e : table)
         EXPECT_EQ(e.colour, PixelRGB(box, e.x, e.y)) << "at " << e.x << "," << e.y;

@@ -36,6 +36,11 @@ inline SDL_Surface* MakeBoxImage()
 // The game's window and fonts, a fake clock, and no event left over.
 struct ToolkitTest : ::testing::Test
 {
-    void SetUp() override { ASSERT_TRUE(StartGame()); DrainEvents(); InstallFakeClock(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(StartGame());
+        DrainEvents();
+        InstallFakeClock();
+    }
     void TearDown() override { RemoveFakeClock(); }
 };

@@ -6,7 +6,12 @@
 TEST(TimerTest, PausedTimeIsLeftOutAndNeedlessPauseOrResumeChangesNothing)
 {
     // An operation, then the clock moves on by advance; then what the timer reads.
-    struct Step { void (VekTimer::*op)(); Uint32 advance, ticks; bool paused; };
+    struct Step
+    {
+        void (VekTimer::*op)();
+        Uint32 advance, ticks;
+        bool paused;
+    };
     const auto start = &VekTimer::Start, stop = &VekTimer::Stop;
     const auto pause = &VekTimer::Pause, resume = &VekTimer::Resume;
     const Step script[] = {
@@ -14,7 +19,7 @@ TEST(TimerTest, PausedTimeIsLeftOutAndNeedlessPauseOrResumeChangesNothing)
         {start, 40, 40, false}, {resume, 10, 50, false}, // a running one ignores Resume
         {pause, 30, 50, true},  {pause, 30, 50, true},   // a second Pause must not take the time again
         {resume, 7, 57, false}, {pause, 500, 57, true},  {resume, 200, 257, false},
-        {pause, 0, 257, true},  {start, 15, 15, false},  // Start begins at zero, even when paused
+        {pause, 0, 257, true},  {start, 15, 15, false}, // Start begins at zero, even when paused
         {stop, 15, 0, false},
     };
     // Just before the tick counter wraps: the arithmetic must survive it.

@@ -1,9 +1,9 @@
 // Checks the generated assets against what the game cuts out of them and
 // how it treats them: sheet sizes, clip contents, transparency, the terrain
 // pictures against the solidity table, and the sounds' lengths.
-#include <gtest/gtest.h>
 #include <SDL_image.h>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -23,7 +23,10 @@ Picture Load(const std::string& name)
     return picture;
 }
 
-struct Area { int x, y, w, h; };
+struct Area
+{
+    int x, y, w, h;
+};
 
 Area Cell(int i, int size) { return {size * (i % 4), size * (i / 4), size, size}; }
 
@@ -55,9 +58,14 @@ TEST(GeneratedPictures, CharacterSheetsHoldTheirClipsInARow)
 {
     // mirrored: how many (right, left) facing pairs lead the sheet; walks:
     // whether its feet reach the bottom row of every clip.
-    const struct { const char* file; int frames, w, h, mirrored; bool walks; } sheets[] = {
-        {"sumprun_ss_rat.png", 9, 40, 60, 4, true},           {"sumprun_ss_burger.png", 5, 40, 50, 2, true},
-        {"sumprun_ss_eel.png", 5, 30, 70, 0, false},          {"sumprun_ss_scientist.png", 15, 120, 180, 0, true},
+    const struct
+    {
+        const char* file;
+        int frames, w, h, mirrored;
+        bool walks;
+    } sheets[] = {
+        {"sumprun_ss_rat.png", 9, 40, 60, 4, true},       {"sumprun_ss_burger.png", 5, 40, 50, 2, true},
+        {"sumprun_ss_eel.png", 5, 30, 70, 0, false},      {"sumprun_ss_scientist.png", 15, 120, 180, 0, true},
         {"sumprun_ss_pondweed.png", 2, 30, 30, 0, false},
     };
     for (const auto& s : sheets)
@@ -140,14 +148,15 @@ TEST(GeneratedSound, MusicLoopsAreLongAndEffectsShort)
 {
     // Each file with the shortest and longest it may last, in seconds.
     const std::tuple<const char*, double, double> sounds[] = {
-        {"SRSong1.ogg", 30, 1e9},        {"SRSong2.ogg", 30, 1e9},        {"rat_jump_se.ogg", 0.03, 0.5},
+        {"SRSong1.ogg", 30, 1e9},        {"SRSong2.ogg", 30, 1e9},         {"rat_jump_se.ogg", 0.03, 0.5},
         {"eel_kill_se.ogg", 0.03, 0.5},  {"burger_die_se.ogg", 0.03, 0.5}, {"sci_drink_se.ogg", 0.03, 0.5},
         {"sci_throw_se.ogg", 0.03, 0.5}, {"rat_die_se.ogg", 0.2, 1.0}};
     for (auto [name, shortest, longest] : sounds)
     {
         Uint32 rate = 0;
         const double seconds = OggSeconds(name, &rate);
-        EXPECT_TRUE(seconds >= shortest && seconds <= longest && rate == 22050) << name << " " << seconds << " " << rate;
+        EXPECT_TRUE(seconds >= shortest && seconds <= longest && rate == 22050)
+            << name << " " << seconds << " " << rate;
     }
 }
 } // namespace

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 #include "tests/support/test_env.h"
@@ -13,7 +13,11 @@ const std::string LEGEND = "# a test level\n"
                            "legend X terrain 1 2\nlegend ~ water\nlegend w water 1 7\nlegend c cheese\n"
                            "legend b burger\nlegend e eel\nlegend S scientist\nlegend R rat\n";
 
-struct Cell { int column, mapRow; char c; }; // map row 0 is the top of the world
+struct Cell
+{
+    int column, mapRow;
+    char c;
+}; // map row 0 is the top of the world
 using Rows = std::vector<std::string>;
 
 Rows EmptyRows() { return Rows(31, std::string(192, '.')); }
@@ -51,16 +55,22 @@ TEST(Levelc, MapsCompileToTheGamesRecords)
     const std::pair<std::vector<Cell>, std::string> table[] = {
         {{{0, 30, '='}, {1, 30, '~'}, {3, 29, 'c'}, {2, 29, 'b'}, {5, 24, 'R'}, {6, 2, 'e'}},
          "Rat\n156 740\nEel\n193 64\nBurger\n60 910\nCheese\n96 928\nTerrain\n0 0 2 5\nWater\n1 0 0 0\n"},
-        {{{0, 30, '='}, {1, 30, '_'}, {2, 30, 'p'}, {3, 30, 'X'}, {4, 30, '~'}, {5, 30, 'w'}, {7, 0, '='},
+        {{{0, 30, '='},
+          {1, 30, '_'},
+          {2, 30, 'p'},
+          {3, 30, 'X'},
+          {4, 30, '~'},
+          {5, 30, 'w'},
+          {7, 0, '='},
           {191, 15, '='}},
          RAT + "Terrain\n7 30 2 5\nTerrain\n191 15 2 5\nTerrain\n0 0 2 5\nTerrain\n1 0 1 16\nTerrain\n2 0 0 3\n"
                "Terrain\n3 0 2 1\nWater\n4 0 0 0\nWater\n5 0 1 7\n"},
         // Cell column 10, map row 20: left x 320, top y 640, bottom y 672.
         {{{10, 20, 'c'}}, RAT + "Cheese\n320 640\n"},
-        {{{0, 20, 'c'}}, RAT + "Cheese\n0 640\n"},             // at the left edge, still in the world
-        {{{10, 20, 'b'}}, RAT + "Burger\n316 622\n"},       // 40 x 50, on the floor, centred
-        {{{10, 20, 'e'}}, RAT + "Eel\n321 640\n"},          // 30 wide, leaps up to the top
-        {{{10, 20, 'S'}}, RAT + "Scientist\n276 492\n"},    // 120 x 180, on the floor, centred
+        {{{0, 20, 'c'}}, RAT + "Cheese\n0 640\n"},       // at the left edge, still in the world
+        {{{10, 20, 'b'}}, RAT + "Burger\n316 622\n"},    // 40 x 50, on the floor, centred
+        {{{10, 20, 'e'}}, RAT + "Eel\n321 640\n"},       // 30 wide, leaps up to the top
+        {{{10, 20, 'S'}}, RAT + "Scientist\n276 492\n"}, // 120 x 180, on the floor, centred
     };
     for (const auto& [cells, records] : table)
     {

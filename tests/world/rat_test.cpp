@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 #include "tests/world/world_test_help.h"
@@ -17,7 +17,7 @@ std::string Clips(Rat& r, int xVel, int frames)
         r.UpdateSprite();
     return shown;
 }
-}
+} // namespace
 
 TEST(RatSprite, WalkCyclesHoldEachPictureFourFramesAndTurnAtOnce)
 {
@@ -51,12 +51,14 @@ TEST(RatLife, TwoKillsCostTwoLivesAndTheRespawnGlidesHome)
     EXPECT_EQ("0", Clips(r, 0, 1)) << "standing, it is back on its feet at once";
 
     // From each offset, where one step leaves it: home when within 10 pixels on both axes.
-    const int cases[][4] = {{10, -10, 0, 0}, {-9, 9, 0, 0}, {11, 0, 8, 0}, {-11, 0, -8, 0}, {0, -11, 0, -8}, {-40, 30, -36, 27}};
+    const int cases[][4] = {{10, -10, 0, 0}, {-9, 9, 0, 0},   {11, 0, 8, 0},
+                            {-11, 0, -8, 0}, {0, -11, 0, -8}, {-40, 30, -36, 27}};
     for (const auto& c : cases)
     {
         r.SetBothPos(64 + c[0], 64 + c[1]);
         r.Kill();
         EXPECT_EQ(c[2] == 0 && c[3] == 0, r.Respawn()) << c[0] << "," << c[1];
-        EXPECT_EQ((std::vector<int>{64 + c[2], 64 + c[3]}), (std::vector<int>{r.GetXPos(), r.GetYPos()})) << c[0] << "," << c[1];
+        EXPECT_EQ((std::vector<int>{64 + c[2], 64 + c[3]}), (std::vector<int>{r.GetXPos(), r.GetYPos()}))
+            << c[0] << "," << c[1];
     }
 }

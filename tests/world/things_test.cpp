@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,15 +16,20 @@ std::string Flags(const std::vector<CollData>& records)
 {
     std::string s;
     for (const CollData& d : records)
-        s += std::string(s.empty() ? "" : ",") + (d.collided ? "C" : "-") + (d.left ? "L" : "-") +
-             (d.top ? "T" : "-") + (d.right ? "R" : "-") + (d.bottom ? "B" : "-");
+        s += std::string(s.empty() ? "" : ",") + (d.collided ? "C" : "-") + (d.left ? "L" : "-") + (d.top ? "T" : "-") +
+             (d.right ? "R" : "-") + (d.bottom ? "B" : "-");
     return s;
 }
-}
+} // namespace
 
 TEST(Collision, ReportsOverlapAndWhichSidesOfEachBoxLieInsideItsPartners)
 {
-    struct Case { const char* name; std::vector<SDL_Rect> own, others; const char *ownFlags, *otherFlags; };
+    struct Case
+    {
+        const char* name;
+        std::vector<SDL_Rect> own, others;
+        const char *ownFlags, *otherFlags;
+    };
     const Case cases[] = {
         {"abut side by side", {{0, 0, 32, 32}}, {{32, 0, 32, 32}}, "-----", "-----"},
         {"abut one above the other", {{0, 0, 32, 32}}, {{0, 32, 32, 32}}, "-----", "-----"},
@@ -33,8 +38,11 @@ TEST(Collision, ReportsOverlapAndWhichSidesOfEachBoxLieInsideItsPartners)
         {"wholly inside", {{10, 10, 5, 5}}, {{0, 0, 32, 32}}, "CLTRB", "C----"},
         {"crossing the partner's left edge", {{-5, 10, 10, 5}}, {{0, 0, 32, 32}}, "C-TRB", "CL---"},
         {"negative coordinates", {{-40, -40, 10, 10}}, {{-35, -35, 10, 10}}, "C--RB", "CLT--"},
-        {"between two partners, beside boxes meeting nothing", {{10, 0, 20, 10}, {500, 500, 10, 10}},
-         {{0, 0, 15, 10}, {25, 0, 15, 10}, {300, 0, 5, 5}}, "CLTRB,-----", "C-TRB,CLT-B,-----"},
+        {"between two partners, beside boxes meeting nothing",
+         {{10, 0, 20, 10}, {500, 500, 10, 10}},
+         {{0, 0, 15, 10}, {25, 0, 15, 10}, {300, 0, 5, 5}},
+         "CLTRB,-----",
+         "C-TRB,CLT-B,-----"},
         {"one partner over two boxes", {{0, 0, 10, 10}, {20, 0, 10, 10}}, {{5, 0, 20, 10}}, "C-TRB,CLT-B", "CLTRB"},
         {"no own boxes", {}, {{0, 0, 5, 5}, {2, 2, 5, 5}}, "", "-----,-----"},
         {"no partners", {{0, 0, 5, 5}}, {}, "-----", ""},
@@ -58,7 +66,12 @@ TEST(Collision, ReportsOverlapAndWhichSidesOfEachBoxLieInsideItsPartners)
 
 TEST(Camera, FollowKeepsThePointInsideTheMarginsAndClampsOnlyWhereItMoved)
 {
-    struct Case { const char* name; int viewX, viewY, viewW, pointX, pointY, expectX, expectY; SDL_Rect bounds = LEVEL_RECT; };
+    struct Case
+    {
+        const char* name;
+        int viewX, viewY, viewW, pointX, pointY, expectX, expectY;
+        SDL_Rect bounds = LEVEL_RECT;
+    };
     const Case cases[] = {
         {"point in the dead zone", 0, 0, 640, 300, 240, 0, 0},
         {"scrolls right by exactly what is needed", 0, 0, 640, 500, 240, 84, 0},
@@ -122,7 +135,17 @@ TEST(Water, StartsOnClipZeroThenStepsPairByPairEveryFifthDrawWithoutTheGameGener
             seen.insert(water.GetCurrentClip());
         }
         EXPECT_EQ(8, changes) << "the clip changes only every fifth draw; seed " << seed;
-        EXPECT_EQ("0000" "11111" "22222" "33333" "00000" "11111" "22222" "33333" "0", pairs) << seed;
+        EXPECT_EQ("0000"
+                  "11111"
+                  "22222"
+                  "33333"
+                  "00000"
+                  "11111"
+                  "22222"
+                  "33333"
+                  "0",
+                  pairs)
+            << seed;
     }
     EXPECT_EQ((std::set<int>{0, 2, 3, 4, 5, 6, 7}), seen);
     EXPECT_EQ(firstGameNumber, GameRand());

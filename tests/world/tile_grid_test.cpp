@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <memory>
 #include <random>
 #include <vector>
@@ -90,8 +90,8 @@ TEST(TileGrid, WalkFindsTilesAnewAfterTheBoxesMove)
         ForEachTileNear(list.tiles, thing, [&](Tile* t) {
             if (!thing.HasCollided(t->GetCollisionBoxes(), nullptr, nullptr))
                 return;
-            touching.push_back(static_cast<int>(std::find(list.tiles.begin(), list.tiles.end(), t) -
-                                                list.tiles.begin()));
+            touching.push_back(
+                static_cast<int>(std::find(list.tiles.begin(), list.tiles.end(), t) - list.tiles.begin()));
             thing.ClearBoxes();
             thing.AddBox(8, 328, 16, 16);
         });

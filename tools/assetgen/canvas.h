@@ -1,18 +1,18 @@
 #pragma once
 #include <vector>
-
 #include "palette.h"
 
 // A picture in palette indices; Palette::kClear marks transparent pixels.
 // All drawing clips silently at the borders, so shapes may hang off the edge.
-class Canvas {
+class Canvas
+{
 public:
     Canvas() = default;
     Canvas(int width, int height, int fill = Palette::kClear);
 
     int Width() const { return w_; }
     int Height() const { return h_; }
-    int Get(int x, int y) const;  // kClear outside
+    int Get(int x, int y) const; // kClear outside
     void Set(int x, int y, int colour);
     bool Opaque(int x, int y) const { return Get(x, y) != Palette::kClear; }
 
@@ -23,7 +23,10 @@ public:
     void ShadedEllipse(double cx, double cy, double rx, double ry, int dark, int base, int light);
     // Ellipse turned by `angle` radians (clockwise on screen).
     void FillRotatedEllipse(double cx, double cy, double rx, double ry, double angle, int colour);
-    struct Pt { double x, y; };
+    struct Pt
+    {
+        double x, y;
+    };
     void FillPolygon(const std::vector<Pt>& points, int colour);
     // A line of round pen of the given radius (0.5 gives a 1-pixel line).
     void Line(double x0, double y0, double x1, double y1, double radius, int colour);
@@ -58,9 +61,10 @@ double BayerThreshold(int x, int y);
 inline int Dither(int a, int b, double t, int x, int y) { return t > BayerThreshold(x, y) ? b : a; }
 
 // The finished picture in real colours.
-struct RgbImage {
+struct RgbImage
+{
     int width = 0, height = 0;
-    std::vector<Rgb> pixels;  // row-major, top row first
+    std::vector<Rgb> pixels; // row-major, top row first
     Rgb At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 RgbImage ToRgb(const Canvas& canvas, const Palette& palette);

@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-
 #include "canvas.h"
 
 // 8-bit RGB PNG, no alpha: transparency is the cyan key. Throws on failure.
@@ -12,9 +11,10 @@ void WritePng(const std::string& path, const RgbImage& image);
 void WriteBmp(const std::string& path, const RgbImage& image);
 
 // A picture with straight (not premultiplied) alpha, row-major.
-struct RgbaImage {
+struct RgbaImage
+{
     int width = 0, height = 0;
-    std::vector<uint8_t> rgba;  // 4 bytes a pixel
+    std::vector<uint8_t> rgba; // 4 bytes a pixel
 };
 // 8-bit RGBA PNG: for pictures shown outside the game, such as its icon.
 void WritePngRgba(const std::string& path, const RgbaImage& image);

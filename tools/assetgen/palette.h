@@ -5,7 +5,8 @@
 #include <vector>
 
 // An RGB triple as it ends up in the files.
-struct Rgb {
+struct Rgb
+{
     uint8_t r = 0, g = 0, b = 0;
     bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
 };
@@ -15,7 +16,8 @@ constexpr Rgb kTransparentRgb{0, 255, 255};
 
 // The shared palette, read from assets/palette.txt. Pictures are drawn with
 // palette indices; the index kClear stands for "nothing here".
-class Palette {
+class Palette
+{
 public:
     static constexpr int kClear = -1;
 
@@ -23,8 +25,8 @@ public:
     // colour equal to the transparency key.
     static Palette Load(const std::string& path);
 
-    int operator[](const std::string& name) const;  // throws if unknown
-    Rgb Colour(int index) const;                      // kClear -> key colour
+    int operator[](const std::string& name) const; // throws if unknown
+    Rgb Colour(int index) const;                   // kClear -> key colour
     int Size() const { return static_cast<int>(colours_.size()); }
     const std::string& Name(int index) const { return names_.at(index); }
 

@@ -1,11 +1,12 @@
 // The scientist's missile: a dripping clump of pond weed.
 #include <vector>
-
 #include "pictures.h"
 
-namespace {
+namespace
+{
 
-Canvas DrawClump(const Palette& pal, double wobble) {
+Canvas DrawClump(const Palette& pal, double wobble)
+{
     const int ink = pal["ink"], dark = pal["moss_dark"], weed = pal["moss"], light = pal["slime"],
               drop = pal["water_crest"];
     Canvas c(30, 30);
@@ -28,6 +29,6 @@ Canvas DrawClump(const Palette& pal, double wobble) {
     return c;
 }
 
-}  // namespace
+} // namespace
 
 Canvas DrawPondweedSheet(const Palette& pal) { return Sheet({DrawClump(pal, 0), DrawClump(pal, 1)}, 2); }

@@ -1,35 +1,40 @@
 // The rat: upright on its hind legs, facing right as drawn; the left-facing
 // frames are mirrors.
 #include <vector>
-
 #include "pictures.h"
 
-namespace {
+namespace
+{
 
 constexpr int kW = 40, kH = 60;
 
-struct RatPose {
-    double nearFootX, nearFootLift;  // the leg on the viewer's side
+struct RatPose
+{
+    double nearFootX, nearFootLift; // the leg on the viewer's side
     double farFootX, farFootLift;
-    double bob;                      // body and head drop, pixels
+    double bob; // body and head drop, pixels
     double tailTipX, tailTipY;
     double handX, handY;
 };
 
-struct RatColours {
+struct RatColours
+{
     int ink, dark, fur, light, pink, glint;
     explicit RatColours(const Palette& p)
-        : ink(p["ink"]), dark(p["fur_dark"]), fur(p["fur"]), light(p["fur_light"]), pink(p["pink"]),
-          glint(p["coat"]) {}
+        : ink(p["ink"]), dark(p["fur_dark"]), fur(p["fur"]), light(p["fur_light"]), pink(p["pink"]), glint(p["coat"])
+    {
+    }
 };
 
-void DrawLeg(Canvas& c, double hipX, double hipY, double footX, double lift, int legColour, int footColour) {
+void DrawLeg(Canvas& c, double hipX, double hipY, double footX, double lift, int legColour, int footColour)
+{
     double footY = 57.2 - lift;
     c.Line(hipX, hipY, footX, footY - 1.5, 2.0, legColour);
     c.FillEllipse(footX + 2.0, footY, 4.0, 1.8, footColour);
 }
 
-Canvas DrawUpright(const Palette& pal, const RatPose& p) {
+Canvas DrawUpright(const Palette& pal, const RatPose& p)
+{
     RatColours k(pal);
     Canvas c(kW, kH);
     double b = p.bob;
@@ -47,7 +52,7 @@ Canvas DrawUpright(const Palette& pal, const RatPose& p) {
     c.FillEllipse(24.5, 40 + b, 4.5, 8.5, k.light);
 
     DrawLeg(c, 21, 47 + b, p.nearFootX, p.nearFootLift, k.fur, k.pink);
-    c.FillEllipse(21, 47 + b, 4, 3.5, k.fur);  // haunch
+    c.FillEllipse(21, 47 + b, 4, 3.5, k.fur); // haunch
 
     // Arm reaching forward.
     c.Line(24, 31 + b, p.handX, p.handY + b, 1.4, k.fur);
@@ -56,7 +61,7 @@ Canvas DrawUpright(const Palette& pal, const RatPose& p) {
     // Head, pointed snout and round ear.
     c.ShadedEllipse(23, 19 + b, 8.5, 7.5, k.dark, k.fur, k.light);
     c.FillPolygon({{27, 14.5 + b}, {37.5, 21 + b}, {36.5, 23.5 + b}, {27, 25.5 + b}}, k.fur);
-    c.FillPolygon({{28, 23 + b}, {36.5, 23.2 + b}, {27, 25.5 + b}}, k.dark);  // underside of the snout in shade
+    c.FillPolygon({{28, 23 + b}, {36.5, 23.2 + b}, {27, 25.5 + b}}, k.dark); // underside of the snout in shade
     c.FillEllipse(37, 21.8 + b, 1.6, 1.6, k.pink);
     c.ShadedEllipse(16.5, 10 + b, 5.2, 5.4, k.dark, k.fur, k.light);
     c.FillEllipse(17, 10.5 + b, 3.0, 3.2, k.pink);
@@ -76,15 +81,17 @@ Canvas DrawUpright(const Palette& pal, const RatPose& p) {
 
 RatPose Stand() { return {23, 0, 16, 0, 0, 3, 28, 29, 36}; }
 
-std::vector<RatPose> WalkCycle() {
+std::vector<RatPose> WalkCycle()
+{
     return {
-        {28, 0, 12, 1.5, 0, 2.5, 31, 27, 37},     // near leg forward
-        {20, 3.0, 21, 0, -1, 3.5, 27, 29.5, 35},  // legs pass, near foot lifted
-        {13, 1.5, 27, 0, 0, 2.0, 30, 31, 34},     // near leg back
+        {28, 0, 12, 1.5, 0, 2.5, 31, 27, 37},    // near leg forward
+        {20, 3.0, 21, 0, -1, 3.5, 27, 29.5, 35}, // legs pass, near foot lifted
+        {13, 1.5, 27, 0, 0, 2.0, 30, 31, 34},    // near leg back
     };
 }
 
-Canvas DrawDead(const Palette& pal) {
+Canvas DrawDead(const Palette& pal)
+{
     RatColours k(pal);
     Canvas c(kW, kH);
     // Tail flopped out behind on the ground.
@@ -113,16 +120,19 @@ Canvas DrawDead(const Palette& pal) {
     return c;
 }
 
-}  // namespace
+} // namespace
 
 Canvas DrawRatStanding(const Palette& pal) { return DrawUpright(pal, Stand()); }
 
-Canvas DrawRatSheet(const Palette& pal) {
+Canvas DrawRatSheet(const Palette& pal)
+{
     Canvas standRight = DrawUpright(pal, Stand());
     std::vector<Canvas> walkRight;
-    for (const RatPose& pose : WalkCycle()) walkRight.push_back(DrawUpright(pal, pose));
+    for (const RatPose& pose : WalkCycle())
+        walkRight.push_back(DrawUpright(pal, pose));
     std::vector<Canvas> frames = {standRight.Mirrored(), standRight};
-    for (const Canvas& w : walkRight) {
+    for (const Canvas& w : walkRight)
+    {
         frames.push_back(w.Mirrored());
         frames.push_back(w);
     }

@@ -5,8 +5,9 @@
 // A piece of music written as a little tracker score (see assets/music).
 // Rendering gives exactly one pass of the loop: sound that rings past the
 // end is folded back onto the start, so the piece repeats without a seam.
-struct RenderedSong {
-    std::vector<float> samples;  // mono, kSampleRate
+struct RenderedSong
+{
+    std::vector<float> samples; // mono, kSampleRate
     double seconds = 0;
 };
 

@@ -6,11 +6,19 @@
 // The game's mixer runs at this rate, so everything is made at it.
 constexpr int kSampleRate = 22050;
 
-enum class Wave { Square, Triangle, Saw, Sine, Noise };
-Wave ParseWave(const std::string& name);  // throws on an unknown name
+enum class Wave
+{
+    Square,
+    Triangle,
+    Saw,
+    Sine,
+    Noise
+};
+Wave ParseWave(const std::string& name); // throws on an unknown name
 
 // A 15-bit shift register like the old sound chips': deterministic noise.
-class NoiseSource {
+class NoiseSource
+{
 public:
     // Steps the register `rate` times a second and returns +-1.
     float Next(double rate);
@@ -23,7 +31,8 @@ private:
 
 // One voice's waveform generator; the phase is kept between calls so that
 // sweeps and vibrato stay continuous.
-class Oscillator {
+class Oscillator
+{
 public:
     explicit Oscillator(Wave wave, double duty = 0.5) : wave_(wave), duty_(duty) {}
     float Next(double frequency);
@@ -36,7 +45,8 @@ private:
 };
 
 // One-pole low-pass filter, cutoff may change every sample.
-class LowPass {
+class LowPass
+{
 public:
     float Next(float in, double cutoffHz);
 

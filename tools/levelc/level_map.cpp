@@ -10,7 +10,17 @@ const int DEFAULT_SOLIDITY[TERRAIN_TYPES] = {1, 1, 1, 0, 2, 2, 2, 2, 0, 2, 2, 2,
 namespace
 {
 
-enum class Kind { Empty, Terrain, Water, Cheese, Burger, Eel, Scientist, Rat };
+enum class Kind
+{
+    Empty,
+    Terrain,
+    Water,
+    Cheese,
+    Burger,
+    Eel,
+    Scientist,
+    Rat
+};
 
 struct Meaning
 {
@@ -26,8 +36,8 @@ struct Size
 };
 
 const std::map<std::string, Kind> MARKER_WORDS = {
-    {"empty", Kind::Empty},   {"cheese", Kind::Cheese}, {"burger", Kind::Burger},
-    {"eel", Kind::Eel},       {"scientist", Kind::Scientist}, {"rat", Kind::Rat},
+    {"empty", Kind::Empty}, {"cheese", Kind::Cheese},       {"burger", Kind::Burger},
+    {"eel", Kind::Eel},     {"scientist", Kind::Scientist}, {"rat", Kind::Rat},
 };
 
 std::string Where(int lineNo) { return "line " + std::to_string(lineNo) + ": "; }
@@ -53,8 +63,7 @@ bool ReadOptionalInt(std::istringstream& words, int& value, bool& present)
     return used == word.size();
 }
 
-bool ParseLegend(const std::string& line, int lineNo, std::map<char, Meaning>& legend,
-                 std::string& error)
+bool ParseLegend(const std::string& line, int lineNo, std::map<char, Meaning>& legend, std::string& error)
 {
     std::istringstream words(line);
     std::string keyword, symbol, kindWord;
@@ -134,8 +143,8 @@ bool ParseLegend(const std::string& line, int lineNo, std::map<char, Meaning>& l
 bool PlaceMarker(Kind kind, int column, int mapRow, PlacedThing& placed)
 {
     static const std::map<Kind, std::pair<std::string, Size>> SIZES = {
-        {Kind::Cheese, {"Cheese", {32, 32}}},       {Kind::Burger, {"Burger", {40, 50}}},
-        {Kind::Eel, {"Eel", {30, 70}}},             {Kind::Scientist, {"Scientist", {120, 180}}},
+        {Kind::Cheese, {"Cheese", {32, 32}}}, {Kind::Burger, {"Burger", {40, 50}}},
+        {Kind::Eel, {"Eel", {30, 70}}},       {Kind::Scientist, {"Scientist", {120, 180}}},
         {Kind::Rat, {"Rat", {40, 60}}},
     };
     const auto& entry = SIZES.at(kind);
@@ -216,8 +225,7 @@ bool CompileLevelMap(const std::string& source, CompiledLevel& level, std::strin
         const std::string& row = rows[r];
         if (static_cast<int>(row.size()) != MAP_COLUMNS)
         {
-            error = Where(rowLines[r]) + "a map row has " + std::to_string(row.size()) +
-                    " characters; it needs 192";
+            error = Where(rowLines[r]) + "a map row has " + std::to_string(row.size()) + " characters; it needs 192";
             return false;
         }
         for (int column = 0; column < MAP_COLUMNS; ++column)
@@ -226,8 +234,8 @@ bool CompileLevelMap(const std::string& source, CompiledLevel& level, std::strin
             auto found = legend.find(c);
             if (found == legend.end())
             {
-                error = Where(rowLines[r]) + "column " + std::to_string(column) + ": '" +
-                        std::string(1, c) + "' is not in the legend";
+                error = Where(rowLines[r]) + "column " + std::to_string(column) + ": '" + std::string(1, c) +
+                        "' is not in the legend";
                 return false;
             }
             const Meaning& meaning = found->second;
@@ -237,16 +245,16 @@ bool CompileLevelMap(const std::string& source, CompiledLevel& level, std::strin
                 break;
             case Kind::Terrain:
             case Kind::Water:
-                level.tiles.push_back({meaning.kind == Kind::Terrain ? "Terrain" : "Water", column,
-                                       MAP_ROWS - 1 - r, meaning.solidity, meaning.type});
+                level.tiles.push_back({meaning.kind == Kind::Terrain ? "Terrain" : "Water", column, MAP_ROWS - 1 - r,
+                                       meaning.solidity, meaning.type});
                 break;
             default:
             {
                 PlacedThing placed;
                 if (!PlaceMarker(meaning.kind, column, r, placed))
                 {
-                    error = Where(rowLines[r]) + "column " + std::to_string(column) + ": the " +
-                            placed.tag + " would stick out of the world";
+                    error = Where(rowLines[r]) + "column " + std::to_string(column) + ": the " + placed.tag +
+                            " would stick out of the world";
                     return false;
                 }
                 if (meaning.kind == Kind::Rat)

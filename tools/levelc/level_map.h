@@ -49,7 +49,7 @@ struct TileRecord
 {
     std::string tag; // "Terrain" or "Water"
     int column = 0;
-    int row = 0;     // counted upwards from the bottom row, 0
+    int row = 0; // counted upwards from the bottom row, 0
     int solidity = 0;
     int type = 0;
 };

@@ -9,8 +9,6 @@
 // bans the one it took there. The found sequence is checked with RunReplay
 // and written with its expect line.
 #include <SDL.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +16,8 @@
 #include <iostream>
 #include <set>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 #include "app/globals.h"
 #include "app/menu_states.h"
@@ -39,8 +39,8 @@ struct Macro
 };
 
 const std::vector<Macro> MACROS = {
-    {false, true, false, 8},  {false, true, true, 8},   {false, true, true, 16}, {false, false, false, 8},
-    {true, false, false, 8},  {true, false, true, 12},  {false, false, true, 12}, {false, true, false, 3},
+    {false, true, false, 8},   {false, true, true, 8},  {false, true, true, 16},  {false, false, false, 8},
+    {true, false, false, 8},   {true, false, true, 12}, {false, false, true, 12}, {false, true, false, 3},
     {false, false, false, 24}, {false, true, true, 26}, {true, false, false, 3},  {true, false, true, 4},
 };
 const std::vector<Macro> ESCAPES = {
@@ -186,27 +186,27 @@ double EvaluateCandidate(int first, int second)
 bool LeavesAWayOut(int first, int second)
 {
     return InChild([&]() {
-        int lives = rat.GetLives();
-        RunMacro(MACROS[first], true);
-        RunMacro(MACROS[second], true);
-        for (const Macro& escape : ESCAPES)
-        {
-            double after = InChild([&]() {
-                // Safe means: landed somewhere and still alive a while later.
-                bool ok = RunMacro(escape, true);
-                Macro drift = {escape.left, escape.right, false, 1};
-                for (int f = 0; ok && f < 60 && rat.GetJumpState() != RAT_GROUNDED; ++f)
-                    ok = RunMacro(drift, true);
-                ok = ok && rat.GetJumpState() == RAT_GROUNDED && RunMacro({false, false, false, 12}, true);
-                if (IsTopState(WonState))
-                    return 1.0;
-                return ok && rat.GetLives() == lives ? 1.0 : 0.0;
-            });
-            if (after > 0)
-                return 1.0;
-        }
-        return 0.0;
-    }) > 0;
+               int lives = rat.GetLives();
+               RunMacro(MACROS[first], true);
+               RunMacro(MACROS[second], true);
+               for (const Macro& escape : ESCAPES)
+               {
+                   double after = InChild([&]() {
+                       // Safe means: landed somewhere and still alive a while later.
+                       bool ok = RunMacro(escape, true);
+                       Macro drift = {escape.left, escape.right, false, 1};
+                       for (int f = 0; ok && f < 60 && rat.GetJumpState() != RAT_GROUNDED; ++f)
+                           ok = RunMacro(drift, true);
+                       ok = ok && rat.GetJumpState() == RAT_GROUNDED && RunMacro({false, false, false, 12}, true);
+                       if (IsTopState(WonState))
+                           return 1.0;
+                       return ok && rat.GetLives() == lives ? 1.0 : 0.0;
+                   });
+                   if (after > 0)
+                       return 1.0;
+               }
+               return 0.0;
+           }) > 0;
 }
 
 struct Step
@@ -216,7 +216,12 @@ struct Step
 
 // One search attempt from the start with a given prefix; returns true when
 // it won, and leaves the macros it took in steps.
-enum class Result { Won, Stuck, TooLong };
+enum class Result
+{
+    Won,
+    Stuck,
+    TooLong
+};
 
 Replay ToReplay(int slot, unsigned seed, const std::vector<int>& steps);
 std::string partialName;
@@ -256,7 +261,11 @@ Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<
                 result = Result::TooLong;
                 break;
             }
-            struct Candidate { double value; int first, second; };
+            struct Candidate
+            {
+                double value;
+                int first, second;
+            };
             std::vector<Candidate> candidates;
             for (size_t a = 0; a < MACROS.size(); ++a)
             {
@@ -338,8 +347,8 @@ Replay ToReplay(int slot, unsigned seed, const std::vector<int>& steps)
         step.up = macro.up;
         step.frames = macro.frames;
         // Runs of the same keys make one line.
-        if (!replay.steps.empty() && replay.steps.back().left == step.left &&
-            replay.steps.back().right == step.right && replay.steps.back().up == step.up)
+        if (!replay.steps.empty() && replay.steps.back().left == step.left && replay.steps.back().right == step.right &&
+            replay.steps.back().up == step.up)
             replay.steps.back().frames += step.frames;
         else
             replay.steps.push_back(step);
