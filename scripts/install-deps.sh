@@ -21,8 +21,8 @@ test_packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick libx11-dev
   # the package and its checks: shlibdeps, lintian, metainfo, menu entry, manual
   dpkg-dev file lintian appstream desktop-file-utils man-db
-  # the fuzzer
-  clang libclang-rt-14-dev
+  # the fuzzer, and the code style check
+  clang libclang-rt-14-dev clang-format
   # the leak check of a whole session
   valgrind
 )

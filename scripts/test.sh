@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test:
+# Installs what is missing, checks the code style, then builds and runs
+# every test:
 #   1. unit and end-to-end tests (RelWithDebInfo build in ./build),
 #   2. the unit tests again under AddressSanitizer and UBSan (./build-asan),
 #   3. the fuzzers for a minute in all, when clang is there (./build-fuzz):
@@ -65,6 +66,12 @@ run_ctest()
 }
 
 install_deps() { "$repo/scripts/install-deps.sh" --tests; }
+
+# Every C++ file in the one style of .clang-format; prints what differs.
+check_style()
+{
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+}
 
 build_main()
 {
@@ -164,6 +171,7 @@ after_build()
 }
 
 step "install packages" install_deps
+step "code style (clang-format)" check_style
 after_build "build (RelWithDebInfo)" build_main "unit and end-to-end tests" test_main
 after_build "build with sanitizers" build_asan "unit tests under sanitizers" test_asan
 if ! command -v clang++ >/dev/null 2>&1; then
