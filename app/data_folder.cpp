@@ -6,7 +6,7 @@
 #include <system_error>
 #include <unistd.h>
 #include "app/hiscore.h"
-#include "play/level_file.h"
+#include "world/level_format.h"
 
 namespace fs = std::filesystem;
 

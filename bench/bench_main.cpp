@@ -29,8 +29,8 @@
 #include "app/state_stack.h"
 #include "bench/frame_driver.h"
 #include "bench/pictures.h"
-#include "play/level_file.h"
 #include "play/replay.h"
+#include "world/level_format.h"
 
 static const double FRAME_BUDGET_US = 20000.0;
 static const int DENSE_SLOT = 7;

@@ -5,11 +5,11 @@
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "play/draw.h"
-#include "play/level_file.h"
 #include "play/play_state.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
 #include "world/game_random.h"
+#include "world/level_format.h"
 
 static const Uint32 DRAW_EVERY = 2;
 
@@ -91,12 +91,11 @@ void FrameDriver::Draw(FrameDrawing drawing)
 static const int DENSE_BURGERS = 100;
 static const int DENSE_EELS = 99;
 static const int DENSE_CHEESES = 500;
-static const int TERRAIN_KINDS = 18;
 
 std::string DensestLevelText()
 {
     std::string text;
-    AppendLevelRecord(text, "Rat", {96, 96});
+    AppendLevelRecord(text, RecordTag(RECORD_RAT), {96, 96});
     // Enemies and cheese on cells spread evenly over the level, by a step
     // prime to the cell count so that no two share a cell.
     const int cells = TILES_WIDE * TILES_HIGH;
@@ -105,30 +104,25 @@ std::string DensestLevelText()
     for (int i = 0; i < DENSE_BURGERS; ++i)
     {
         int cell = (i * 59 + 7) % cells;
-        AppendLevelRecord(text, "Burger", {cellX(cell), cellY(cell)});
+        AppendLevelRecord(text, RecordTag(RECORD_BURGER), {cellX(cell), cellY(cell)});
     }
     for (int i = 0; i < DENSE_EELS; ++i)
     {
         int cell = (i * 61 + 29) % cells;
-        AppendLevelRecord(text, "Eel", {cellX(cell), cellY(cell)});
+        AppendLevelRecord(text, RecordTag(RECORD_EEL), {cellX(cell), cellY(cell)});
     }
-    AppendLevelRecord(text, "Scientist", {5760, 600});
+    AppendLevelRecord(text, RecordTag(RECORD_SCIENTIST), {5760, 600});
     for (int i = 0; i < DENSE_CHEESES; ++i)
     {
         int cell = (i * 11 + 3) % cells;
-        AppendLevelRecord(text, "Cheese", {cellX(cell), cellY(cell)});
+        AppendLevelRecord(text, RecordTag(RECORD_CHEESE), {cellX(cell), cellY(cell)});
     }
     // Every third cell water, the rest every terrain kind in turn.
     for (int row = 0; row < TILES_HIGH; ++row)
         for (int col = 0; col < TILES_WIDE; ++col)
         {
-            if ((col + row) % 3 == 0)
-                AppendLevelRecord(text, "Water", {col, row, GHOST, 0});
-            else
-            {
-                int type = (col + row * 5) % TERRAIN_KINDS;
-                AppendLevelRecord(text, "Terrain", {col, row, TERRAIN_SOL[type], type});
-            }
+            const bool water = (col + row) % 3 == 0;
+            AppendTileRecord(text, TileAt(int(TileX(col)), int(TileY(row)), water, (col + row * 5) % TERRAIN_TILES));
         }
     return text;
 }

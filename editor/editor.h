@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include "world/level_format.h"
 #include "world/things.h"
 
 enum ELEMENTS
@@ -15,11 +16,6 @@ enum GUYS
     GUY_BURGER = 0,
     GUY_EEL = 1
 };
-
-// The user's own level, the one slot the editor loads and rewrites, and
-// the copy of it each save keeps.
-const char* const EDITOR_LEVEL_FILE = "levelmap0";
-const char* const EDITOR_BACKUP_FILE = "levelmap0.bak";
 
 // Waits that pace a held key: one cursor step, one mode or kind change.
 const unsigned EDITOR_MOVE_WAIT_MS = 50;

@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
+#include "play/level_file.h"
 #include "toolkit/vek_clock.h"
 #include "toolkit/vek_pad.h"
 #include "world/constants.h"
@@ -129,13 +130,8 @@ static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool r
     }
     if (!insert)
         return;
-    int x = s.cursor.GetXPos();
-    int y = s.cursor.GetYPos();
-    if (s.mode == ELEM_WATER)
-        tile.push_back(new WaterTile(x, y, GHOST, 0, water_ts, &waterClips));
-    else if (s.tileIndex < types)
-        tile.push_back(
-            new InanimateTile(x, y, TERRAIN_SOL[s.tileIndex], s.tileIndex, terrain_ts, &terrainClips[s.tileIndex]));
+    if (Tile* made = MakeTile(TileAt(s.cursor.GetXPos(), s.cursor.GetYPos(), s.mode == ELEM_WATER, s.tileIndex)))
+        tile.push_back(made);
 }
 
 void EditorFrame(EditorSession& s)

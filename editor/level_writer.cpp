@@ -4,14 +4,10 @@
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "enemies/guy.h"
-#include "play/level_file.h"
 #include "toolkit/safe_file.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
-
-// Tiles are stored by cell, rows counted up from the bottom row of the level.
-static int TileColumn(const Tile& t) { return t.GetXPos() / TILE_WIDTH; }
-static int TileRow(const Tile& t) { return (TILES_HIGH - 1) - t.GetYPos() / TILE_HEIGHT; }
+#include "world/level_format.h"
 
 // A rat left below the world by a fall, or beyond its sides, would start
 // every life of the saved level there: dead at once, or outside the level.
@@ -25,15 +21,16 @@ std::string LevelFileText()
 {
     std::string text;
     if (RatCanStartWhereItIs())
-        AppendLevelRecord(text, "Rat", {rat.GetXPos(), rat.GetYPos()});
+        AppendLevelRecord(text, RecordTag(RECORD_RAT), {rat.GetXPos(), rat.GetYPos()});
     else
-        AppendLevelRecord(text, "Rat", {rat.GetStartX(), rat.GetStartY()});
+        AppendLevelRecord(text, RecordTag(RECORD_RAT), {rat.GetStartX(), rat.GetStartY()});
     for (Guy* g : guy)
         AppendLevelRecord(text, g->GetTag(), {g->GetXPos(), g->GetYPos()});
     for (Cheese* c : cheese)
         AppendLevelRecord(text, c->GetTag(), {c->GetXPos(), c->GetYPos()});
     for (Tile* t : tile)
-        AppendLevelRecord(text, t->GetTag(), {TileColumn(*t), TileRow(*t), t->GetSolidity(), t->GetTileType()});
+        AppendLevelRecord(text, t->GetTag(),
+                          {TileColumn(t->GetXPos()), TileRow(t->GetYPos()), t->GetSolidity(), t->GetTileType()});
     return text;
 }
 
@@ -43,7 +40,7 @@ std::string LevelFileText()
 static bool KeepOldLevel()
 {
     struct stat st;
-    if (stat(EDITOR_LEVEL_FILE, &st) != 0)
+    if (stat(EDITOR_LEVEL_FILE.c_str(), &st) != 0)
         return errno == ENOENT;
     std::string old;
     return ReadRegularFile(EDITOR_LEVEL_FILE, old) && ReplaceFileSafely(EDITOR_BACKUP_FILE, old);

@@ -7,12 +7,12 @@
 #include "app/menu_states.h"
 #include "app/options.h"
 #include "app/state_stack.h"
-#include "play/level_file.h"
 #include "play/play_state.h"
 #include "play/replay.h"
 #include "play/replay_run.h"
 #include "toolkit/safe_file.h"
 #include "world/game_random.h"
+#include "world/level_format.h"
 
 const char* const LAST_GAME_REPLAY = "lastgame.replay";
 

@@ -15,29 +15,6 @@ static const int EEL_DOWN_TO = 1192;
 static const int BURGER_START_XVEL = -3;
 static const int EEL_START_YVEL = 12;
 
-// Positions further out than this are refused: the collision boxes hold
-// 16-bit coordinates, and a thing placed near the edge of that range would
-// wrap round to the far side once its size and speed are added. Real
-// levels stay inside 0..6144 x 0..1192.
-static const long long POSITION_LIMIT = 30000;
-
-std::string LevelFileName(int slot) { return "levelmap" + std::to_string(slot); }
-
-void AppendLevelRecord(std::string& text, const std::string& tag, std::initializer_list<int> numbers)
-{
-    text += tag;
-    text += '\n';
-    bool first = true;
-    for (int n : numbers)
-    {
-        if (!first)
-            text += ' ';
-        text += std::to_string(n);
-        first = false;
-    }
-    text += '\n';
-}
-
 template <typename T>
 static void DeleteAll(std::vector<T*>& list)
 {
@@ -54,11 +31,6 @@ void ClearWorld()
     TilesEdited();
 }
 
-static bool PositionUsable(long long x, long long y)
-{
-    return x >= -POSITION_LIMIT && x <= POSITION_LIMIT && y >= -POSITION_LIMIT && y <= POSITION_LIMIT;
-}
-
 // Reads count whitespace-separated integers. False when the file ends or
 // holds something else first: the record is then not made, and the load
 // ends because the stream cannot be read on.
@@ -70,26 +42,28 @@ static bool ReadNumbers(std::istream& in, int* numbers, int count)
     return true;
 }
 
+Tile* MakeTile(const TileRecord& t)
+{
+    const long long x = TileX(t.column);
+    const long long y = TileY(t.row);
+    if (!PositionUsable(x, y))
+        return nullptr;
+    if (t.water)
+        return new WaterTile(int(x), int(y), t.solidity, t.type, water_ts, &waterClips);
+    // The type picks the tile's picture; a type with no picture is refused
+    // rather than clamped, so a damaged file never shows a wrong tile.
+    if (t.type < 0 || t.type >= TERRAIN_TILES || static_cast<size_t>(t.type) >= terrainClips.size())
+        return nullptr;
+    return new InanimateTile(int(x), int(y), t.solidity, t.type, terrain_ts, &terrainClips[t.type]);
+}
+
 // False when the tile is refused.
 static bool AddTile(bool water, const int* n)
 {
-    long long x = static_cast<long long>(TILE_WIDTH) * n[0];
-    long long y = static_cast<long long>(TILE_HEIGHT) * (TILES_HIGH - 1 - static_cast<long long>(n[1]));
-    if (!PositionUsable(x, y))
-        return false;
-    int solidity = n[2];
-    int type = n[3];
-    if (water)
-    {
-        tile.push_back(new WaterTile(int(x), int(y), solidity, type, water_ts, &waterClips));
-        return true;
-    }
-    // The type picks the tile's picture; a type with no picture is refused
-    // rather than clamped, so a damaged file never shows a wrong tile.
-    if (type < 0 || type >= TERRAIN_TILES || static_cast<size_t>(type) >= terrainClips.size())
-        return false;
-    tile.push_back(new InanimateTile(int(x), int(y), solidity, type, terrain_ts, &terrainClips[type]));
-    return true;
+    Tile* made = MakeTile({water, n[0], n[1], n[2], n[3]});
+    if (made)
+        tile.push_back(made);
+    return made != nullptr;
 }
 
 static void PlaceGuy(Guy* g, int x, int y, int w, int h, int xv, int yv)
@@ -111,28 +85,6 @@ static void SetRat(int x, int y)
     // Its boxes would otherwise stay where the last level left them until
     // its first update.
     rat.SetCollBoxes();
-}
-
-enum RecordKind
-{
-    RECORD_NONE,
-    RECORD_RAT,
-    RECORD_BURGER,
-    RECORD_EEL,
-    RECORD_SCIENTIST,
-    RECORD_CHEESE,
-    RECORD_TERRAIN,
-    RECORD_WATER
-};
-
-// The record a line names; only a whole line is a tag.
-static RecordKind KindOfTag(const std::string& line)
-{
-    static const std::string tags[] = {"Rat", "Burger", "Eel", "Scientist", "Cheese", "Terrain", "Water"};
-    for (size_t i = 0; i < sizeof tags / sizeof tags[0]; ++i)
-        if (line == tags[i])
-            return static_cast<RecordKind>(RECORD_RAT + i);
-    return RECORD_NONE;
 }
 
 // Makes the object of a two-number record at a usable position.

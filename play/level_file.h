@@ -1,10 +1,9 @@
 #pragma once
-#include <initializer_list>
 #include <istream>
 #include <string>
+#include "world/level_format.h"
 
-// Level slots: "levelmap0" is the player's own, 1 and 2 are shipped.
-std::string LevelFileName(int slot);
+class Tile;
 
 // What a load could not take from the file. Play goes on with whatever was
 // read; the editor warns before a save would write the level without the
@@ -29,9 +28,9 @@ LevelLoad LoadLevel(const std::string& fileName);
 // The same from any stream of level file text.
 LevelLoad LoadLevelFrom(std::istream& in);
 
-// Appends one record as the loader reads it: the tag on its own line, then
-// the numbers on one line, separated by spaces.
-void AppendLevelRecord(std::string& text, const std::string& tag, std::initializer_list<int> numbers);
+// The tile of a record, with its picture; null when the record is refused:
+// its position too far out, or a terrain type with no picture.
+Tile* MakeTile(const TileRecord& record);
 
 // Empties tile, guy and cheese, destroying their objects.
 void ClearWorld();

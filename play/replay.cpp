@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include "play/level_file.h"
+#include "world/level_format.h"
 
 // Far beyond any real game; keeps a hand-made file from asking for the moon.
 static const long long MAX_RUN_FRAMES = 100000000LL;

@@ -6,8 +6,8 @@ std::vector<SDL_Rect>* Cheese::defaultClips = nullptr;
 Cheese::Cheese(int x, int y) : AnimatedThing()
 {
     SetBothPos(x, y);
-    SetBothSize(32, 32);
-    AddBox(x, y, 32, 32);
+    SetBothSize(CHEESE_WIDTH, CHEESE_HEIGHT);
+    AddBox(x, y, CHEESE_WIDTH, CHEESE_HEIGHT);
     SetSpriteSheet(default_ss);
     SetClips(defaultClips);
 }

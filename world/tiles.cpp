@@ -3,12 +3,6 @@
 #include "toolkit/vek_surface.h"
 #include "world/constants.h"
 
-// Default solidity of each terrain type; a level file may override it.
-const int TERRAIN_SOL[TERRAIN_TILES] = {
-    PLATFORM, PLATFORM, PLATFORM, GHOST, SOLID, SOLID, SOLID, SOLID,    GHOST,
-    SOLID,    SOLID,    SOLID,    SOLID, SOLID, GHOST, GHOST, PLATFORM, SOLID,
-};
-
 Tile::Tile(int x, int y, int solidity, int tileType) : solidity(solidity), tileType(tileType)
 {
     // Tiles never move, so their one box is set here for good.
@@ -38,7 +32,7 @@ InanimateTile::InanimateTile(int x, int y, int solidity, int tileType, SDL_Surfa
 {
 }
 
-std::string InanimateTile::GetTag() { return "Terrain"; }
+std::string InanimateTile::GetTag() { return RecordTag(RECORD_TERRAIN); }
 
 void InanimateTile::Draw(SDL_Surface* screen, SDL_Rect camera)
 {
@@ -55,7 +49,7 @@ WaterTile::WaterTile(int x, int y, int solidity, int tileType, SDL_Surface* shee
     SetClips(clips);
 }
 
-std::string WaterTile::GetTag() { return "Water"; }
+std::string WaterTile::GetTag() { return RecordTag(RECORD_WATER); }
 
 void WaterTile::Animate()
 {

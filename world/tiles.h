@@ -3,15 +3,10 @@
 #include <string>
 #include <vector>
 #include "world/animated.h"
+#include "world/level_format.h"
 #include "world/things.h"
 
-const int GHOST = 0;    // stops nothing
-const int PLATFORM = 1; // only its top stops things
-const int SOLID = 2;    // all four sides stop things
-
-const int TERRAIN_TILES = 18;
 const int TERRAIN_TS_COLS = 4;
-extern const int TERRAIN_SOL[TERRAIN_TILES];
 
 // One square of the level grid.
 class Tile : public LocatedThing, public CollidableThing

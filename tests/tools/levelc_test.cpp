@@ -4,7 +4,6 @@
 #include <vector>
 #include "tests/support/test_env.h"
 #include "tools/levelc/level_map.h"
-#include "world/tiles.h"
 
 namespace
 {
@@ -81,8 +80,6 @@ TEST(Levelc, MapsCompileToTheGamesRecords)
         EXPECT_EQ(records, Compiled(source));
         EXPECT_EQ(records, Compiled(crlf + "\r\n\n"));
     }
-    for (int type = 0; type < TERRAIN_TILES; ++type)
-        EXPECT_EQ(levelc::DEFAULT_SOLIDITY[type], TERRAIN_SOL[type]) << "type " << type;
 }
 
 TEST(Levelc, BadMapsAreRefusedWithTheReason)

@@ -5,39 +5,20 @@
 namespace levelc
 {
 
-const int DEFAULT_SOLIDITY[TERRAIN_TYPES] = {1, 1, 1, 0, 2, 2, 2, 2, 0, 2, 2, 2, 2, 2, 0, 0, 1, 2};
-
 namespace
 {
 
-enum class Kind
-{
-    Empty,
-    Terrain,
-    Water,
-    Cheese,
-    Burger,
-    Eel,
-    Scientist,
-    Rat
-};
-
+// What a character of the map stands for; empty cells are RECORD_NONE.
 struct Meaning
 {
-    Kind kind = Kind::Empty;
+    RecordKind kind = RECORD_NONE;
     int type = 0;
-    int solidity = 0;
+    int solidity = GHOST;
 };
 
-struct Size
-{
-    int width;
-    int height;
-};
-
-const std::map<std::string, Kind> MARKER_WORDS = {
-    {"empty", Kind::Empty}, {"cheese", Kind::Cheese},       {"burger", Kind::Burger},
-    {"eel", Kind::Eel},     {"scientist", Kind::Scientist}, {"rat", Kind::Rat},
+const std::map<std::string, RecordKind> MARKER_WORDS = {
+    {"empty", RECORD_NONE}, {"cheese", RECORD_CHEESE},       {"burger", RECORD_BURGER},
+    {"eel", RECORD_EEL},    {"scientist", RECORD_SCIENTIST}, {"rat", RECORD_RAT},
 };
 
 std::string Where(int lineNo) { return "line " + std::to_string(lineNo) + ": "; }
@@ -95,21 +76,21 @@ bool ParseLegend(const std::string& line, int lineNo, std::map<char, Meaning>& l
     }
     if (kindWord == "terrain")
     {
-        if (!hasFirst || first < 0 || first >= TERRAIN_TYPES)
+        if (!hasFirst || first < 0 || first >= TERRAIN_TILES)
         {
             error = Where(lineNo) + "terrain needs a type from 0 to 17";
             return false;
         }
-        meaning.kind = Kind::Terrain;
+        meaning.kind = RECORD_TERRAIN;
         meaning.type = first;
-        meaning.solidity = hasSecond ? second : DEFAULT_SOLIDITY[first];
+        meaning.solidity = hasSecond ? second : TERRAIN_SOL[first];
     }
     else if (kindWord == "water")
     {
-        meaning.kind = Kind::Water;
-        meaning.solidity = hasFirst ? first : 0;
+        meaning.kind = RECORD_WATER;
+        meaning.solidity = hasFirst ? first : GHOST;
         meaning.type = hasSecond ? second : 0;
-        if (meaning.type < 0 || meaning.type >= TERRAIN_TYPES)
+        if (meaning.type < 0 || meaning.type >= TERRAIN_TILES)
         {
             error = Where(lineNo) + "a water type must be from 0 to 17";
             return false;
@@ -129,7 +110,7 @@ bool ParseLegend(const std::string& line, int lineNo, std::map<char, Meaning>& l
         error = Where(lineNo) + "unknown legend meaning '" + kindWord + "'";
         return false;
     }
-    if (meaning.solidity < 0 || meaning.solidity > 2)
+    if (meaning.solidity < GHOST || meaning.solidity > SOLID)
     {
         error = Where(lineNo) + "solidity must be 0 (ghost), 1 (platform) or 2 (solid)";
         return false;
@@ -140,23 +121,17 @@ bool ParseLegend(const std::string& line, int lineNo, std::map<char, Meaning>& l
 
 // Where a marker's object goes in its cell, or false when it would stick
 // out of the world.
-bool PlaceMarker(Kind kind, int column, int mapRow, PlacedThing& placed)
+bool PlaceMarker(RecordKind kind, int column, int mapRow, PlacedThing& placed)
 {
-    static const std::map<Kind, std::pair<std::string, Size>> SIZES = {
-        {Kind::Cheese, {"Cheese", {32, 32}}}, {Kind::Burger, {"Burger", {40, 50}}},
-        {Kind::Eel, {"Eel", {30, 70}}},       {Kind::Scientist, {"Scientist", {120, 180}}},
-        {Kind::Rat, {"Rat", {40, 60}}},
-    };
-    const auto& entry = SIZES.at(kind);
-    const Size size = entry.second;
-    const int left = column * CELL;
-    const int top = mapRow * CELL;
-    placed.tag = entry.first;
-    placed.x = left + (CELL - size.width) / 2;
+    const ThingSize size = SizeOfThing(kind);
+    const int left = column * TILE_WIDTH;
+    const int top = mapRow * TILE_HEIGHT;
+    placed.kind = kind;
+    placed.x = left + (TILE_WIDTH - size.width) / 2;
     // Standing things put their feet on the cell's floor; the eel's cell
     // marks the top of its leap.
-    placed.y = (kind == Kind::Eel) ? top : top + CELL - size.height;
-    return placed.x >= 0 && placed.y >= 0 && placed.x + size.width <= MAP_COLUMNS * CELL;
+    placed.y = (kind == RECORD_EEL) ? top : top + TILE_HEIGHT - size.height;
+    return placed.x >= 0 && placed.y >= 0 && placed.x + size.width <= LEVEL_WIDTH;
 }
 
 } // namespace
@@ -241,25 +216,25 @@ bool CompileLevelMap(const std::string& source, CompiledLevel& level, std::strin
             const Meaning& meaning = found->second;
             switch (meaning.kind)
             {
-            case Kind::Empty:
+            case RECORD_NONE:
                 break;
-            case Kind::Terrain:
-            case Kind::Water:
-                level.tiles.push_back({meaning.kind == Kind::Terrain ? "Terrain" : "Water", column, MAP_ROWS - 1 - r,
-                                       meaning.solidity, meaning.type});
+            case RECORD_TERRAIN:
+            case RECORD_WATER:
+                level.tiles.push_back(
+                    {meaning.kind == RECORD_WATER, column, TileRow(r * TILE_HEIGHT), meaning.solidity, meaning.type});
                 break;
             default:
             {
                 PlacedThing placed;
                 if (!PlaceMarker(meaning.kind, column, r, placed))
                 {
-                    error = Where(rowLines[r]) + "column " + std::to_string(column) + ": the " + placed.tag +
-                            " would stick out of the world";
+                    error = Where(rowLines[r]) + "column " + std::to_string(column) + ": the " +
+                            RecordTag(placed.kind) + " would stick out of the world";
                     return false;
                 }
-                if (meaning.kind == Kind::Rat)
+                if (meaning.kind == RECORD_RAT)
                     rats.push_back(placed);
-                else if (meaning.kind == Kind::Cheese)
+                else if (meaning.kind == RECORD_CHEESE)
                     level.cheese.push_back(placed);
                 else
                     level.enemies.push_back(placed);
@@ -278,16 +253,16 @@ bool CompileLevelMap(const std::string& source, CompiledLevel& level, std::strin
 
 std::string FormatLevelRecords(const CompiledLevel& level)
 {
-    std::ostringstream out;
-    auto thing = [&out](const PlacedThing& t) { out << t.tag << '\n' << t.x << ' ' << t.y << '\n'; };
+    std::string text;
+    auto thing = [&text](const PlacedThing& t) { AppendLevelRecord(text, RecordTag(t.kind), {t.x, t.y}); };
     thing(level.rat);
     for (const auto& enemy : level.enemies)
         thing(enemy);
     for (const auto& piece : level.cheese)
         thing(piece);
     for (const auto& t : level.tiles)
-        out << t.tag << '\n' << t.column << ' ' << t.row << ' ' << t.solidity << ' ' << t.type << '\n';
-    return out.str();
+        AppendTileRecord(text, t);
+    return text;
 }
 
 } // namespace levelc

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <vector>
+#include "world/level_format.h"
 
 // The shipped levels are drawn as character maps (levels/*.map) and turned
 // into the game's level records by this compiler.
@@ -29,29 +30,15 @@
 namespace levelc
 {
 
-const int MAP_COLUMNS = 192;
-const int MAP_ROWS = 31;
-const int CELL = 32;
-const int TERRAIN_TYPES = 18;
-
-// Default solidity of each terrain type (0 ghost, 1 platform, 2 solid); the
-// game holds the same table, and a test keeps the two equal.
-extern const int DEFAULT_SOLIDITY[TERRAIN_TYPES];
+// The map has a character for each cell of the level.
+const int MAP_COLUMNS = TILES_WIDE;
+const int MAP_ROWS = TILES_HIGH;
 
 struct PlacedThing
 {
-    std::string tag; // "Rat", "Burger", "Eel", "Scientist" or "Cheese"
+    RecordKind kind = RECORD_NONE; // a rat, an enemy or cheese
     int x = 0;
     int y = 0;
-};
-
-struct TileRecord
-{
-    std::string tag; // "Terrain" or "Water"
-    int column = 0;
-    int row = 0; // counted upwards from the bottom row, 0
-    int solidity = 0;
-    int type = 0;
 };
 
 struct CompiledLevel
