@@ -102,16 +102,16 @@ static void TimeRun(const Scenario& s, Samples* samples)
     for (;;)
     {
         Stamp t0 = Now();
-        FrameDrawing drawing = driver.Logic();
+        std::optional<FrameDrawing> drawing = driver.Logic();
         Stamp t1 = Now();
-        if (drawing == FrameDrawing::Ended)
+        if (!drawing)
             break;
-        driver.Draw(drawing);
+        DrawFrame(*drawing);
         Stamp t2 = Now();
         if (samples)
         {
             Add(samples->logic, t0, t1);
-            if (drawing != FrameDrawing::Nothing)
+            if (*drawing != FrameDrawing::Nothing)
             {
                 Add(samples->draw, t1, t2);
                 Add(samples->drawn, t0, t2);
@@ -168,18 +168,18 @@ static int Count(const Scenario& s, bool logic, int frames)
     {
         if (logic)
             CALLGRIND_TOGGLE_COLLECT;
-        FrameDrawing drawing = driver.Logic();
+        std::optional<FrameDrawing> drawing = driver.Logic();
         if (logic)
             CALLGRIND_TOGGLE_COLLECT;
-        if (drawing == FrameDrawing::Ended)
+        if (!drawing)
             break;
-        if (!logic && drawing != FrameDrawing::Nothing)
+        if (!logic && *drawing != FrameDrawing::Nothing)
         {
             CALLGRIND_TOGGLE_COLLECT;
-            driver.Draw(drawing);
+            DrawFrame(*drawing);
             CALLGRIND_TOGGLE_COLLECT;
         }
-        if (logic || drawing != FrameDrawing::Nothing)
+        if (logic || *drawing != FrameDrawing::Nothing)
             ++counted;
     }
     std::printf("counted %d\n", counted);

@@ -1,17 +1,6 @@
 #include "bench/frame_driver.h"
 #include <algorithm>
-#include <cstdlib>
-#include "app/globals.h"
-#include "app/menu_states.h"
-#include "app/state_stack.h"
-#include "play/draw.h"
-#include "play/play_state.h"
-#include "toolkit/vek_clock.h"
-#include "world/constants.h"
-#include "world/game_random.h"
 #include "world/level_format.h"
-
-static const Uint32 DRAW_EVERY = 2;
 
 std::vector<ReplayFrame> ExpandReplay(const Replay& replay)
 {
@@ -52,40 +41,20 @@ FrameDriver::~FrameDriver() = default;
 
 int FrameDriver::Frames() const { return game->Frames(); }
 
-FrameDrawing FrameDriver::Logic()
+std::optional<FrameDrawing> FrameDriver::Logic()
 {
     if (over || next >= scenario.frames.size())
-        return FrameDrawing::Ended;
+        return std::nullopt;
     const ReplayFrame& f = scenario.frames[next++];
     if (!f.press.empty())
         game->Press(PressFromName(f.press));
     if (f.pause > 0)
         game->Pause(f.pause);
-    // The play frame draws on every second frame counted before it; the
-    // respawn frame always; a frame that lost the game never.
-    const bool respawn = IsTopState(RespawnState);
-    const bool drawTurn = frameCount % DRAW_EVERY == 0;
     const int before = game->Frames();
     over = !game->Frame(f.left, f.right, f.up, f.clockExtraMs);
     if (game->Frames() == before)
-        return FrameDrawing::Ended;
-    if (respawn)
-        return FrameDrawing::Respawn;
-    return drawTurn && !IsTopState(LostState) ? FrameDrawing::Play : FrameDrawing::Nothing;
-}
-
-void FrameDriver::Draw(FrameDrawing drawing)
-{
-    if (drawing == FrameDrawing::Play)
-    {
-        DrawGame();
-        DrawHUD(LevelClockAfterFrame());
-    }
-    else if (drawing == FrameDrawing::Respawn)
-    {
-        DrawGame();
-        DrawHUDLives();
-    }
+        return std::nullopt;
+    return LastFrameDrawing();
 }
 
 static const int DENSE_BURGERS = 100;

@@ -4,8 +4,10 @@
 // checked apart: the shared driver of the benchmark and of the tests that
 // compare whole runs frame by frame.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+#include "play/play_state.h"
 #include "play/replay.h"
 #include "play/replay_run.h"
 
@@ -32,26 +34,15 @@ struct Scenario
 };
 Scenario MakeScenario(const std::string& name, const Replay& replay);
 
-// What a frame's logic asks to be drawn.
-enum class FrameDrawing
-{
-    Nothing, // a play frame that is not redrawn (every other one)
-    Play,    // the world and the whole HUD
-    Respawn, // the world and the lives
-    Ended    // no game state left to run: nothing ran
-};
-
 class FrameDriver
 {
 public:
     explicit FrameDriver(const Scenario& scenario);
     ~FrameDriver();
-    // The logic of the next frame; Ended once the replay or the game is
-    // over.
-    FrameDrawing Logic();
-    // Draws what Logic asked for onto the screen, as the frame would have
-    // (never flips).
-    void Draw(FrameDrawing drawing);
+    // The logic of the next frame, and what the game draws for it (which
+    // DrawFrame draws); none once the replay or the game is over and no
+    // frame ran.
+    std::optional<FrameDrawing> Logic();
     int Frames() const;
 
 private:

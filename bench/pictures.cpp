@@ -68,12 +68,12 @@ static void RecordScenario(Recorder& rec, const Scenario& s)
     int drawn = 0;
     for (;;)
     {
-        FrameDrawing drawing = driver.Logic();
-        if (drawing == FrameDrawing::Ended)
+        std::optional<FrameDrawing> drawing = driver.Logic();
+        if (!drawing)
             break;
-        if (drawing != FrameDrawing::Nothing)
+        if (*drawing != FrameDrawing::Nothing)
         {
-            driver.Draw(drawing);
+            DrawFrame(*drawing);
             uint64_t h = ScreenHash();
             rec.hashes << s.name << " frame " << driver.Frames() << ' ' << std::hex << h << std::dec << '\n';
             all = (all ^ h) * 1099511628211ull;

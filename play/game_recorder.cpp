@@ -4,12 +4,8 @@
 #include <thread>
 #include <utility>
 #include "app/globals.h"
-#include "app/menu_states.h"
 #include "app/options.h"
-#include "app/state_stack.h"
-#include "play/play_state.h"
 #include "play/replay.h"
-#include "play/replay_run.h"
 #include "toolkit/safe_file.h"
 #include "world/game_random.h"
 #include "world/level_format.h"
@@ -122,7 +118,7 @@ void BeginGameRecording()
     recording.replay.seed = GameRandomState();
 }
 
-void RecordGameFrame(const FrameInput& input)
+void RecordGameFrame(const FrameInput& input, Uint32 levelClockAfter)
 {
     if (!recording.going)
         return;
@@ -142,9 +138,9 @@ void RecordGameFrame(const FrameInput& input)
         AddStep(PressName(input.press), 0);
     AddHold(input);
     AddClock(static_cast<long long>(input.levelClockMs) - (recording.clockBefore + REPLAY_FRAME_MS));
-    recording.clockBefore = LevelClockAfterFrame();
+    recording.clockBefore = levelClockAfter;
     recording.frames += 1;
-    if (IsTopState(WonState) || IsTopState(LostState))
+    if (GameOver())
         EndGameRecording();
 }
 

@@ -14,9 +14,10 @@ extern const char* const LAST_GAME_REPLAY;
 // A new game starts on the current level; call before PrePlay, which draws
 // on the generator whose state is recorded.
 void BeginGameRecording();
-// After each frame of the live game, with the input it ran on. Writes the
-// replay when the frame ended the game.
-void RecordGameFrame(const FrameInput& input);
+// After each frame of the live game, with the input it ran on and the level
+// clock as the frame left it. Writes the replay when the frame ended the
+// game.
+void RecordGameFrame(const FrameInput& input, Uint32 levelClockAfter);
 // The game being recorded is over (or quit): writes it. Nothing happens
 // when no game is being recorded.
 void EndGameRecording();

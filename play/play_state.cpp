@@ -190,8 +190,32 @@ static void KeepRatInWorld()
 // The level clock as this frame leaves it: its reading, or 0 once the time
 // limit restarted it.
 static Uint32 frameClockMs = 0;
+static FrameDrawing lastDrawing = FrameDrawing::Nothing;
 
 Uint32 LevelClockAfterFrame() { return frameClockMs; }
+
+FrameDrawing LastFrameDrawing() { return lastDrawing; }
+
+void DrawFrame(FrameDrawing drawing)
+{
+    if (drawing == FrameDrawing::Nothing)
+        return;
+    DrawGame();
+    if (drawing == FrameDrawing::Play)
+        DrawHUD(frameClockMs);
+    else
+        DrawHUDLives();
+}
+
+// Draws what the frame drew and shows it.
+static void ShowFrame(FrameDrawing drawing, bool draw)
+{
+    lastDrawing = drawing;
+    if (!draw || drawing == FrameDrawing::Nothing)
+        return;
+    DrawFrame(drawing);
+    VEK_Present(screen);
+}
 
 static void CheckTimeLimit()
 {
@@ -216,6 +240,7 @@ static void PlaceCamera()
 
 bool PlayFrame(const FrameInput& input, bool draw)
 {
+    lastDrawing = FrameDrawing::Nothing;
     frameClockMs = input.levelClockMs;
     TakePress(input.press);
     MoveByHeldKeys(input);
@@ -248,12 +273,7 @@ bool PlayFrame(const FrameInput& input, bool draw)
         PushState(RespawnState);
     }
     PlaceCamera();
-    if (draw && frameCount % DRAW_EVERY == 0)
-    {
-        DrawGame();
-        DrawHUD(frameClockMs);
-        VEK_Present(screen);
-    }
+    ShowFrame(frameCount % DRAW_EVERY == 0 ? FrameDrawing::Play : FrameDrawing::Nothing, draw);
     return true;
 }
 
@@ -264,7 +284,7 @@ void PlayState()
         VEK_SetPadContext(VEK_PAD_PLAY);
         FrameInput input = ReadLiveInput(true);
         bool going = PlayFrame(input, true);
-        RecordGameFrame(input);
+        RecordGameFrame(input, frameClockMs);
         if (!going)
             return;
         CapFrameRate();
@@ -277,12 +297,7 @@ void RespawnFrame(const FrameInput& input, bool draw)
     if (rat.Respawn())
         PopState();
     FollowRat();
-    if (draw)
-    {
-        DrawGame();
-        DrawHUDLives();
-        VEK_Present(screen);
-    }
+    ShowFrame(FrameDrawing::Respawn, draw);
 }
 
 void RespawnState()
@@ -291,6 +306,6 @@ void RespawnState()
     // Events wait for play: a respawn frame takes none.
     FrameInput input = ReadLiveInput(false);
     RespawnFrame(input, true);
-    RecordGameFrame(input);
+    RecordGameFrame(input, frameClockMs);
     CapFrameRate();
 }

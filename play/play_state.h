@@ -15,5 +15,20 @@ void RespawnFrame(const FrameInput& input, bool draw);
 // The level clock as the last frame left it: the input's reading, or 0 when
 // the time limit restarted the clock in that frame.
 Uint32 LevelClockAfterFrame();
+
+// What a frame puts on the screen: a play frame the world and the whole HUD
+// on every second frame counted (and nothing when it lost the game), a
+// respawn frame the world and the lives.
+enum class FrameDrawing
+{
+    Nothing,
+    Play,
+    Respawn
+};
+// What the last play or respawn frame drew, or would have drawn had it
+// been asked to draw.
+FrameDrawing LastFrameDrawing();
+// Draws it as that frame does, without showing it.
+void DrawFrame(FrameDrawing drawing);
 // Raises hiScore to score when a game ends.
 void RecordHiScore();

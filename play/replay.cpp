@@ -2,6 +2,9 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include "app/globals.h"
+#include "app/menu_states.h"
+#include "app/state_stack.h"
 #include "world/level_format.h"
 
 // Far beyond any real game; keeps a hand-made file from asking for the moon.
@@ -312,4 +315,48 @@ std::string WithExpectLine(const std::string& text, const ReplayOutcome& outcome
     if (!replaced)
         out << "expect " << FormatOutcome(outcome) << "\n";
     return out.str();
+}
+
+FramePress PressFromName(const std::string& name)
+{
+    if (name == "p")
+        return FramePress::P;
+    if (name == "escape")
+        return FramePress::Escape;
+    if (name == "return")
+        return FramePress::Return;
+    if (name == "close")
+        return FramePress::Close;
+    return FramePress::None;
+}
+
+std::string PressName(FramePress press)
+{
+    switch (press)
+    {
+    case FramePress::P:
+        return "p";
+    case FramePress::Escape:
+        return "escape";
+    case FramePress::Return:
+        return "return";
+    case FramePress::Close:
+        return "close";
+    default:
+        return "";
+    }
+}
+
+bool GameOver() { return IsTopState(WonState) || IsTopState(LostState); }
+
+ReplayOutcome GameOutcome(int frames)
+{
+    ReplayOutcome outcome;
+    outcome.result = IsTopState(WonState) ? "won" : IsTopState(LostState) ? "lost" : "running";
+    outcome.frame = frames;
+    outcome.lives = rat.GetLives();
+    outcome.score = score;
+    outcome.ratX = rat.GetXPos();
+    outcome.ratY = rat.GetYPos();
+    return outcome;
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "play/frame_input.h"
 
 // A played game, stored as text so that it can be read, diffed and edited
 // by hand:
@@ -98,3 +99,14 @@ std::string FormatOutcome(const ReplayOutcome& outcome);
 // The replay text with its expect line set to outcome (added at the end
 // when it had none); every other line is kept as it was.
 std::string WithExpectLine(const std::string& text, const ReplayOutcome& outcome);
+
+// The words of a press line, read and written.
+FramePress PressFromName(const std::string& name);
+std::string PressName(FramePress press);
+
+// The game on the state stack is over: won or lost. A recording ends then,
+// and so does a run of a replay.
+bool GameOver();
+// How the game on the stack stands now, after frames frames: what an expect
+// line records.
+ReplayOutcome GameOutcome(int frames);

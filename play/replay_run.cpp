@@ -6,38 +6,6 @@
 #include "play/play_state.h"
 #include "world/game_random.h"
 
-FramePress PressFromName(const std::string& name)
-{
-    if (name == "p")
-        return FramePress::P;
-    if (name == "escape")
-        return FramePress::Escape;
-    if (name == "return")
-        return FramePress::Return;
-    if (name == "close")
-        return FramePress::Close;
-    return FramePress::None;
-}
-
-std::string PressName(FramePress press)
-{
-    switch (press)
-    {
-    case FramePress::P:
-        return "p";
-    case FramePress::Escape:
-        return "escape";
-    case FramePress::Return:
-        return "return";
-    case FramePress::Close:
-        return "close";
-    default:
-        return "";
-    }
-}
-
-static bool GameOver() { return IsTopState(WonState) || IsTopState(LostState); }
-
 ReplayGame::ReplayGame(const Replay& replay, ReplayMode mode)
     : mode(mode), clockBefore(-REPLAY_FRAME_MS), savedFrameCount(frameCount), savedLevel(level), savedHiScore(hiScore)
 {
@@ -132,18 +100,6 @@ bool ReplayGame::Frame(bool left, bool right, bool up, int clockExtraMs)
     else
         frameCount += 1;
     return going && !GameOver() && !closed;
-}
-
-ReplayOutcome GameOutcome(int frames)
-{
-    ReplayOutcome outcome;
-    outcome.result = IsTopState(WonState) ? "won" : IsTopState(LostState) ? "lost" : "running";
-    outcome.frame = frames;
-    outcome.lives = rat.GetLives();
-    outcome.score = score;
-    outcome.ratX = rat.GetXPos();
-    outcome.ratY = rat.GetYPos();
-    return outcome;
 }
 
 namespace

@@ -9,9 +9,6 @@ enum class ReplayMode
     Watched   // drawn and paced at the game's 50 frames a second, with sound
 };
 
-// How the game on the stack stands now, after frames frames.
-ReplayOutcome GameOutcome(int frames);
-
 // A game started the way a replay's header says (level, seed, frame
 // counter), run one frame at a time through the game's own play and
 // respawn frames. The stack, frame counter, level and high score are put
@@ -56,7 +53,3 @@ private:
 // Plays the whole replay until it is won or lost or its input runs out
 // (then "running").
 ReplayOutcome RunReplay(const Replay& replay, ReplayMode mode = ReplayMode::Headless);
-
-// Reads the words of a press line.
-FramePress PressFromName(const std::string& name);
-std::string PressName(FramePress press);

@@ -147,7 +147,7 @@ TEST_F(ReplayRunTest, TheRecordingGoesWhereItIsToldOrIsReported)
         Restart();
         StartLevel(Rec("Rat", 100, STANDING_Y));
         BeginGameRecording();
-        RecordGameFrame(FrameInput());
+        RecordGameFrame(FrameInput(), 0);
         testing::internal::CaptureStderr();
         EndGameRecording();
         FinishRecordingWrites();

@@ -46,7 +46,7 @@ std::vector<std::string> StatesOfRun(const Scenario& s, bool fullScan)
     std::vector<std::string> states;
     {
         FrameDriver driver(s);
-        while (driver.Logic() != FrameDrawing::Ended)
+        while (driver.Logic())
             states.push_back(WorldState());
     }
     UseFullTileScanForTests(false);

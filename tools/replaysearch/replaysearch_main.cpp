@@ -55,8 +55,6 @@ std::vector<ReplayStep> prefix;
 
 int FramesRun() { return game ? game->Frames() : 0; }
 
-bool Over() { return IsTopState(WonState) || IsTopState(LostState); }
-
 bool Frame(const Macro& m) { return game->Frame(m.left, m.right, m.up); }
 
 // Only ever in a child process, which exits with the game still going.
@@ -256,7 +254,7 @@ Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<
                 result = Result::Won;
                 break;
             }
-            if (FramesRun() > maxFrames || Over())
+            if (FramesRun() > maxFrames || GameOver())
             {
                 result = Result::TooLong;
                 break;
