@@ -40,7 +40,7 @@ std::string LevelFileText()
 static bool KeepOldLevel()
 {
     struct stat st;
-    if (stat(EDITOR_LEVEL_FILE.c_str(), &st) != 0)
+    if (stat(EDITOR_LEVEL_FILE, &st) != 0)
         return errno == ENOENT;
     std::string old;
     return ReadRegularFile(EDITOR_LEVEL_FILE, old) && ReplaceFileSafely(EDITOR_BACKUP_FILE, old);

@@ -207,7 +207,7 @@ void DrawFrame(FrameDrawing drawing)
         DrawHUDLives();
 }
 
-// Draws what the frame drew and shows it.
+// Notes what this frame draws; when asked to draw, draws it and shows it.
 static void ShowFrame(FrameDrawing drawing, bool draw)
 {
     lastDrawing = drawing;

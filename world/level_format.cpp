@@ -7,7 +7,7 @@ const int TERRAIN_SOL[TERRAIN_TILES] = {
 
 static const long long POSITION_LIMIT = 30000;
 
-std::string LevelFileName(int slot) { return "levelmap" + std::to_string(slot); }
+std::string LevelFileName(int slot) { return slot >= 0 && slot < LEVEL_SLOTS ? LEVEL_FILES[slot] : ""; }
 
 // In the order of RecordKind, from RECORD_RAT on.
 static const char* const TAGS[] = {"Rat", "Burger", "Eel", "Scientist", "Cheese", "Terrain", "Water"};

@@ -42,13 +42,17 @@ const int SOLID = 2;    // all four sides stop things
 const int TERRAIN_TILES = 18;
 extern const int TERRAIN_SOL[TERRAIN_TILES];
 
-// Level slots: 0 is the player's own, 1 and 2 ship with the game; tests and
-// the benchmark put levels of their own in further slots.
+// The files of the level slots: 0 is the player's own, 1 and 2 ship with
+// the game.
+const int LEVEL_SLOTS = 3;
+inline constexpr const char* LEVEL_FILES[LEVEL_SLOTS] = {"levelmap0", "levelmap1", "levelmap2"};
+// The slot's file; an empty name, which no file has, for a slot that is
+// not one.
 std::string LevelFileName(int slot);
 // The player's own level, which the editor loads and rewrites, and the copy
 // of it each save keeps.
-inline const std::string EDITOR_LEVEL_FILE = LevelFileName(0);
-inline const std::string EDITOR_BACKUP_FILE = EDITOR_LEVEL_FILE + ".bak";
+constexpr const char* EDITOR_LEVEL_FILE = LEVEL_FILES[0];
+constexpr const char* EDITOR_BACKUP_FILE = "levelmap0.bak";
 
 enum RecordKind
 {

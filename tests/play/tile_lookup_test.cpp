@@ -65,7 +65,7 @@ protected:
     }
     void TearDown() override { ResetGameState(); }
 
-    static const int DENSE_SLOT = 7;
+    static const int DENSE_SLOT = 0;
 };
 
 TEST_F(TileLookup, GridAndFullScanAgreeOnEveryFrame)
