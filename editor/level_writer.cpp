@@ -4,10 +4,14 @@
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "enemies/guy.h"
+#include "play/level_file.h"
 #include "toolkit/safe_file.h"
 #include "toolkit/vek_clock.h"
 #include "world/constants.h"
-#include "world/level_format.h"
+
+// Tiles are stored by the cell they stand in.
+static int TileColumn(const Tile& t) { return TileColumn(t.GetXPos()); }
+static int TileRow(const Tile& t) { return TileRow(t.GetYPos()); }
 
 // A rat left below the world by a fall, or beyond its sides, would start
 // every life of the saved level there: dead at once, or outside the level.
@@ -21,16 +25,15 @@ std::string LevelFileText()
 {
     std::string text;
     if (RatCanStartWhereItIs())
-        AppendLevelRecord(text, RecordTag(RECORD_RAT), {rat.GetXPos(), rat.GetYPos()});
+        AppendLevelRecord(text, "Rat", {rat.GetXPos(), rat.GetYPos()});
     else
-        AppendLevelRecord(text, RecordTag(RECORD_RAT), {rat.GetStartX(), rat.GetStartY()});
+        AppendLevelRecord(text, "Rat", {rat.GetStartX(), rat.GetStartY()});
     for (Guy* g : guy)
         AppendLevelRecord(text, g->GetTag(), {g->GetXPos(), g->GetYPos()});
     for (Cheese* c : cheese)
         AppendLevelRecord(text, c->GetTag(), {c->GetXPos(), c->GetYPos()});
     for (Tile* t : tile)
-        AppendLevelRecord(text, t->GetTag(),
-                          {TileColumn(t->GetXPos()), TileRow(t->GetYPos()), t->GetSolidity(), t->GetTileType()});
+        AppendLevelRecord(text, t->GetTag(), {TileColumn(*t), TileRow(*t), t->GetSolidity(), t->GetTileType()});
     return text;
 }
 

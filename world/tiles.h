@@ -6,8 +6,6 @@
 #include "world/level_format.h"
 #include "world/things.h"
 
-const int TERRAIN_TS_COLS = 4;
-
 // One square of the level grid.
 class Tile : public LocatedThing, public CollidableThing
 {
