@@ -20,6 +20,9 @@ enum GUYS
 // the copy of it each save keeps.
 const char* const EDITOR_LEVEL_FILE = "levelmap0";
 const char* const EDITOR_BACKUP_FILE = "levelmap0.bak";
+// The original bytes of a level the editor could read only in part: kept
+// when the editor is entered on it, and replaced by no save.
+const char* const EDITOR_PARTIAL_FILE = "levelmap0.partial";
 
 // Waits that pace a held key: one cursor step, one mode or kind change.
 const unsigned EDITOR_MOVE_WAIT_MS = 50;
@@ -44,12 +47,17 @@ struct EditorSession
     GUYS guyKind;
 };
 
-// Loads the level for editing; when it was only partly read, puts the
-// warning about it on top of the stack, to be shown before editing starts.
+// Loads the level for editing; when it was only partly read (or not at
+// all), keeps the original as "levelmap0.partial" and puts the warning
+// about it on top of the stack, to be shown before editing starts.
 void PreEdit();
 void EditorState();
-// "Level Only Partly Read": the warning PreEdit puts up.
+// "Level Only Partly Read" or "Level File Could Not Be Read": the warning
+// PreEdit puts up.
 void PartlyReadState();
+// Copies "levelmap0" as it is to "levelmap0.partial"; false when it could
+// not.
+bool KeepPartlyReadLevel();
 // One editor frame without drawing or frame pacing: at most one event, the
 // held keys with their waits, the mode's insert and delete, the camera.
 void EditorFrame(EditorSession& session);
@@ -61,6 +69,9 @@ void QuitEditorState();
 // "levelmap0.bak"; false when either could not be written, in which case
 // "levelmap0" is left as it was.
 bool SaveEdit();
+// The same; on failure why says why in a few plain words: "The Disk Is
+// Full", "A Folder Is In The Way".
+bool SaveEditSayingWhy(std::string& why);
 
 // The whole level in the level file format, as SaveEdit writes it. The rat
 // is written where it stands, unless play would kill it there at once or it

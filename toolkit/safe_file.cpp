@@ -197,7 +197,11 @@ static bool WriteAll(int fd, const std::string& contents)
         // A full disk or a file size limit shows as an error or as a write
         // that takes nothing at all.
         if (written <= 0)
+        {
+            if (written == 0)
+                errno = ENOSPC;
             return false;
+        }
         data += written;
         left -= static_cast<size_t>(written);
     }
@@ -226,7 +230,10 @@ bool ReplaceFileSafely(const std::string& name, const std::string& contents)
     if (!hadOld && errno != ENOENT)
         return false;
     if (hadOld && (!S_ISREG(old.st_mode) || !ModeAllowsWriting(old)))
+    {
+        errno = S_ISDIR(old.st_mode) ? EISDIR : EACCES;
         return false;
+    }
 
     std::string temp;
     int fd = CreateTempBeside(target, temp);
@@ -246,7 +253,11 @@ bool ReplaceFileSafely(const std::string& name, const std::string& contents)
     ok = ok && rename(temp.c_str(), target.c_str()) == 0;
     if (!ok)
     {
+        // The caller may tell the player why (errno); removing the
+        // temporary file must not change that.
+        const int error = errno;
         unlink(temp.c_str());
+        errno = error;
         return false;
     }
     SyncFolder(FolderOf(target));

@@ -36,5 +36,5 @@ const char* const SAFE_TEMP_MARK = ".tmp-";
 // a link's target when name is a link), flushed to disk and only then
 // renamed over it. The old file's mode is kept. False, with the temporary
 // file removed, when that failed, and when the file is not a regular file
-// or its mode bits deny this user writing.
+// or its mode bits deny this user writing; errno then says why.
 bool ReplaceFileSafely(const std::string& name, const std::string& contents);

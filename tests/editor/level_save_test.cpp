@@ -98,7 +98,7 @@ TEST_F(EditorTest, SaveKeepsTheOldFileAndTheModeWritesThroughLinksAndRefusesWhat
         fs::remove(EDITOR_LEVEL_FILE);
         fs::create_symlink(kept, EDITOR_LEVEL_FILE);
         // Nothing but a regular file is read (a FIFO would block the game).
-        EXPECT_EQ(LoadLevel(EDITOR_LEVEL_FILE).stoppedEarly, std::string(kept) != "levelmap0.d/target");
+        EXPECT_EQ(LoadLevel(EDITOR_LEVEL_FILE).unreadable, std::string(kept) != "levelmap0.d/target");
         rat.SetBothPos(9, 9);
         before = VEK_GetTicks();
         EXPECT_FALSE(SaveEdit());
