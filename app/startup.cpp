@@ -7,6 +7,7 @@
 #include "app/hiscore.h"
 #include "app/menu_states.h"
 #include "app/options.h"
+#include "app/own_files.h"
 #include "app/settings.h"
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
@@ -56,6 +57,12 @@ int SDL_main(int argc, char* argv[])
     SetProgramOptions(WithAbsolutePaths(options));
     if (!PrepareToStart())
         return 1;
+    if (!ProgramOptions().record.empty() && IsGameOwnFile(ProgramOptions().record))
+    {
+        std::fprintf(stderr, "sumprun: --record %s: that is one of the game's own files; choose another name\n",
+                     Printable(ProgramOptions().record).c_str());
+        return 2;
+    }
     // The remembered scale lives in the folder the game now runs in.
     Options settled = ProgramOptions();
     SettleScale(settled);
