@@ -1,4 +1,3 @@
-#include <sys/stat.h>
 #include "app/settings.h"
 #include "tests/app/app_test.h"
 
@@ -36,27 +35,5 @@ TEST(Settings, TheCommandLineScaleWinsAndIsRememberedWithEveryOtherLineKept)
         EXPECT_EQ(c.fileAfter != nullptr, FileExists(SETTINGS_FILE));
     }
     std::remove(SETTINGS_FILE);
-}
-
-// A FIFO or a folder where the settings belong is neither waited on nor
-// replaced; the command line's scale still holds.
-TEST(Settings, WhatIsNoRegularFileIsLeftAloneInOneLine)
-{
-    for (bool fifo : {true, false})
-    {
-        ASSERT_EQ(0, fifo ? mkfifo(SETTINGS_FILE, 0666) : mkdir(SETTINGS_FILE, 0777));
-        Options options;
-        ReadScale("2", options);
-        testing::internal::CaptureStderr();
-        SettleScale(options);
-        const std::string said = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(2, options.scale);
-        EXPECT_EQ(std::string("sumprun: settings is a ") + (fifo ? "FIFO" : "folder") +
-                      ", not a regular file; the scale is not remembered\n",
-                  said);
-        struct stat st;
-        EXPECT_TRUE(stat(SETTINGS_FILE, &st) == 0 && (fifo ? S_ISFIFO(st.st_mode) : S_ISDIR(st.st_mode)));
-        remove(SETTINGS_FILE);
-    }
 }
 } // namespace

@@ -12,10 +12,3 @@ int WriteWithFileSizeLimit(unsigned long limit, bool killAtLimit, const std::fun
 
 // The temporary files of safe writes left in the working folder.
 std::vector<std::string> TempFilesLeft();
-
-// Runs run in a child process in folder, as the ordinary user "nobody"
-// when the tests run as root (to whom no file mode denies reading), and
-// returns what it returned. The folder and its files must be that user's.
-std::string RunAsOrdinaryUser(const std::string& folder, const std::function<std::string()>& run);
-// The uid and gid RunAsOrdinaryUser runs as (the caller's own when not root).
-unsigned OrdinaryUserId();
