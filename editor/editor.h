@@ -69,8 +69,8 @@ void QuitEditorState();
 // "levelmap0.bak"; false when either could not be written, in which case
 // "levelmap0" is left as it was.
 bool SaveEdit();
-// The same; on failure why says why in a few plain words: "The Disk Is
-// Full", "A Folder Is In The Way".
+// The same; on failure why says why in a few plain words ("The Disk Is
+// Full", "A Folder Is In The Way") and a line on stderr gives the system's.
 bool SaveEditSayingWhy(std::string& why);
 
 // The whole level in the level file format, as SaveEdit writes it. The rat

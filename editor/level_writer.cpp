@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
@@ -39,7 +40,7 @@ std::string LevelFileText()
 }
 
 // Why a write of name failed, in plain words short enough for a line of a
-// dialog; error is the errno the failed write left.
+// dialog in the large font; error is the errno the failed write left.
 static std::string WriteProblem(const std::string& name, int error)
 {
     struct stat st;
@@ -48,7 +49,7 @@ static std::string WriteProblem(const std::string& name, int error)
         if (S_ISDIR(st.st_mode))
             return "A Folder Is In The Way";
         if (!S_ISREG(st.st_mode))
-            return "A FIFO Or Device Is In The Way";
+            return "Not A Regular File";
         if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
             return name + " Is Read-Only";
     }
@@ -58,14 +59,14 @@ static std::string WriteProblem(const std::string& name, int error)
     case EDQUOT:
         return "The Disk Is Full";
     case EFBIG:
-        return "The File Would Be Too Large";
+        return "The File Is Too Large";
     case EROFS:
         return "The Disk Is Read-Only";
     case EACCES:
     case EPERM:
-        return "No Permission To Write Here";
+        return "No Permission Here";
     default:
-        return std::string("Writing Failed (") + std::strerror(error) + ")";
+        return "Writing Failed";
     }
 }
 
@@ -73,7 +74,10 @@ static bool Replace(const std::string& name, const std::string& contents, std::s
 {
     if (ReplaceFileSafely(name, contents))
         return true;
-    problem = WriteProblem(name, errno);
+    const int error = errno;
+    problem = WriteProblem(name, error);
+    // The dialog has room for a few words only; the system's own are here.
+    std::fprintf(stderr, "sumprun: could not write %s: %s\n", name.c_str(), std::strerror(error));
     return false;
 }
 
@@ -93,7 +97,7 @@ static bool KeepOldLevel(std::string& problem)
         problem = WriteProblem(EDITOR_LEVEL_FILE, 0);
         return false;
     default:
-        problem = "The Old Level Cannot Be Read";
+        problem = "Old Level Unreadable";
         return false;
     }
 }

@@ -95,7 +95,7 @@ TEST_F(EditorTest, SaveKeepsTheOldFileAndTheModeWritesThroughLinksAndRefusesWhat
     // The failed save says why, in plain words.
     const std::pair<const char*, const char*> refusals[] = {{"levelmap0.d/target", "levelmap0 Is Read-Only"},
                                                             {"folder", "A Folder Is In The Way"},
-                                                            {"fifo", "A FIFO Or Device Is In The Way"}};
+                                                            {"fifo", "Not A Regular File"}};
     for (const auto& [kept, reason] : refusals)
     {
         SCOPED_TRACE(kept);
