@@ -67,7 +67,8 @@ std::string UsageText()
            "Options:\n"
            "  --help          show this help and exit\n"
            "  --version       show the version and exit\n"
-           "  --record FILE   write the replay of each game to FILE\n"
+           "  --record FILE   write the replay of each game to FILE (not one of the\n"
+           "                  game's own files below)\n"
            "  --watch FILE    play the replay in FILE in the window, then exit\n"
            "  --scale N|auto  enlarge the window N times (1 to 6), or as far as the\n"
            "                  desktop allows; remembered in \"settings\"\n"
@@ -95,6 +96,7 @@ std::string UsageText()
            "  levelmap1, levelmap2  the shipped levels\n"
            "  hiscore               the high score\n"
            "  levelmap0.bak         your level as it was before the editor's last save\n"
+           "  levelmap0.partial     a level the editor could read only in part, as it was\n"
            "  lastgame.replay       the replay of the last game played (see --watch)\n"
            "  settings              the remembered window scale\n";
 }

@@ -1,7 +1,7 @@
 #include "app/settings.h"
 #include <cstdio>
-#include <fstream>
 #include <sstream>
+#include "toolkit/printable.h"
 #include "toolkit/safe_file.h"
 
 static const char* const SCALE_KEY = "scale";
@@ -56,11 +56,16 @@ static std::string ScaleText(const Options& options)
 
 void SettleScale(Options& options, const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    std::ostringstream text;
-    if (in)
-        text << in.rdbuf();
-    const std::string remembered = SettingValue(text.str(), SCALE_KEY);
+    std::string text, why;
+    const FileRead read = ReadFileIfRegular(fileName, text, &why);
+    if (read != FileRead::Read && read != FileRead::Missing)
+    {
+        // Nothing is remembered in, nor written over, what is not a file
+        // the game can read; the command line's scale still holds.
+        std::fprintf(stderr, "sumprun: %s %s; the scale is not remembered\n", Printable(fileName).c_str(), why.c_str());
+        return;
+    }
+    const std::string remembered = SettingValue(text, SCALE_KEY);
     if (options.scale == 0 && !options.scaleAuto)
     {
         // A value the game cannot read is left for the player to mend.
@@ -68,6 +73,6 @@ void SettleScale(Options& options, const std::string& fileName)
         return;
     }
     if (ScaleText(options) != remembered &&
-        !ReplaceFileSafely(fileName, WithSetting(text.str(), SCALE_KEY, ScaleText(options))))
+        !ReplaceFileSafely(fileName, WithSetting(text, SCALE_KEY, ScaleText(options))))
         std::fprintf(stderr, "sumprun: cannot remember the scale in %s\n", fileName.c_str());
 }

@@ -13,5 +13,7 @@ std::string SettingValue(const std::string& text, const std::string& key);
 std::string WithSetting(const std::string& text, const std::string& key, const std::string& value);
 
 // The scale to open the window at: the one given on the command line,
-// which is then remembered, or else the remembered one.
+// which is then remembered, or else the remembered one. A settings file
+// that is there but cannot be read (a FIFO, a folder, no permission) is
+// neither read nor written, and one line on stderr says so.
 void SettleScale(Options& options, const std::string& fileName = SETTINGS_FILE);

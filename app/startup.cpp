@@ -7,6 +7,7 @@
 #include "app/hiscore.h"
 #include "app/menu_states.h"
 #include "app/options.h"
+#include "app/own_files.h"
 #include "app/settings.h"
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
@@ -19,6 +20,7 @@
 #include "play/game_recorder.h"
 #include "play/level_file.h"
 #include "play/replay_run.h"
+#include "toolkit/printable.h"
 #include "toolkit/vek_clips.h"
 #include "toolkit/vek_display.h"
 #include "toolkit/vek_pad.h"
@@ -55,6 +57,12 @@ int SDL_main(int argc, char* argv[])
     SetProgramOptions(WithAbsolutePaths(options));
     if (!PrepareToStart())
         return 1;
+    if (!ProgramOptions().record.empty() && IsGameOwnFile(ProgramOptions().record))
+    {
+        std::fprintf(stderr, "sumprun: --record %s: that is one of the game's own files; choose another name\n",
+                     Printable(ProgramOptions().record).c_str());
+        return 2;
+    }
     // The remembered scale lives in the folder the game now runs in.
     Options settled = ProgramOptions();
     SettleScale(settled);
@@ -64,11 +72,11 @@ int SDL_main(int argc, char* argv[])
     const time_t now = time(NULL);
     srand(static_cast<unsigned>(now));
     SeedGameRandom(static_cast<uint32_t>(now));
+    // Before SDL starts, so that SDL leaves these signals to us; watching
+    // a replay ends on them as cleanly as playing does.
+    VEK_CatchTerminationSignals();
     if (!ProgramOptions().watch.empty())
         return WatchReplay(ProgramOptions().watch);
-
-    // Before SDL starts, so that SDL leaves these signals to us.
-    VEK_CatchTerminationSignals();
     // A failed start leaves whatever it got in place: the process ends next.
     if (!init())
         return 1;
@@ -127,7 +135,7 @@ static int WatchReplay(const std::string& fileName)
     std::string error;
     if (!LoadReplay(fileName, replay, &error) || !ReplayLevelMatches(replay, &error))
     {
-        std::fprintf(stderr, "sumprun: %s: %s\n", fileName.c_str(), error.c_str());
+        std::fprintf(stderr, "sumprun: %s: %s\n", Printable(fileName).c_str(), error.c_str());
         return 1;
     }
     // Both say why they failed.
@@ -240,7 +248,8 @@ bool load_files(bool withAudio)
     if (ReportMissing(fonts))
         return false;
 
-    hiScore = ReadHiScore();
+    // The tools keep no high score.
+    hiScore = withAudio ? LoadHiScore() : 0;
     return true;
 }
 
@@ -375,7 +384,7 @@ void clean_up()
     FinishRecordingWrites();
     ClearWorld();
     FreeAssets();
-    WriteHiScore(hiScore);
+    StoreHiScore(hiScore);
     TTF_Quit();
     VEK_ClosePad();
     VEK_CloseDisplay();

@@ -40,12 +40,17 @@ struct EditorSession
     GUYS guyKind;
 };
 
-// Loads the level for editing; when it was only partly read, puts the
-// warning about it on top of the stack, to be shown before editing starts.
+// Loads the level for editing; when it was only partly read (or not at
+// all), keeps the original as "levelmap0.partial" and puts the warning
+// about it on top of the stack, to be shown before editing starts.
 void PreEdit();
 void EditorState();
-// "Level Only Partly Read": the warning PreEdit puts up.
+// "Level Only Partly Read" or "Level File Could Not Be Read": the warning
+// PreEdit puts up.
 void PartlyReadState();
+// Copies "levelmap0" as it is to "levelmap0.partial"; false when it could
+// not.
+bool KeepPartlyReadLevel();
 // One editor frame without drawing or frame pacing: at most one event, the
 // held keys with their waits, the mode's insert and delete, the camera.
 void EditorFrame(EditorSession& session);
@@ -57,6 +62,9 @@ void QuitEditorState();
 // "levelmap0.bak"; false when either could not be written, in which case
 // "levelmap0" is left as it was.
 bool SaveEdit();
+// The same; on failure why says why in a few plain words ("The Disk Is
+// Full", "A Folder Is In The Way") and a line on stderr gives the system's.
+bool SaveEditSayingWhy(std::string& why);
 
 // The whole level in the level file format, as SaveEdit writes it. The rat
 // is written where it stands, unless play would kill it there at once or it

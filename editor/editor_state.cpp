@@ -1,5 +1,6 @@
 #include <SDL_mixer.h>
-#include <initializer_list>
+#include <string>
+#include <vector>
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
@@ -22,12 +23,12 @@ static void DrawEditorPicture()
 }
 
 // A message over the editor, boxed as the other dialogs are, until Return.
-static void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Font* headerFont)
+static void ShowEditorMessage(const std::vector<std::string>& headers, TTF_Font* headerFont)
 {
     VekMenu menu;
     menu.Reset();
-    for (const char* header : headers)
-        menu.AddHeader(header);
+    for (const std::string& header : headers)
+        menu.AddHeader(header.c_str());
     menu.AddOption(CONTINUE_TEXT);
     menu.SetOnColor(255, 0, 0);
     DrawEditorPicture();
@@ -35,9 +36,29 @@ static void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Fo
     menu.GetChoice(event, screen, headerFont, font2);
 }
 
+// What PartlyReadState shows about the level PreEdit loaded.
+static std::vector<std::string> loadWarning;
+
+// A level read only in part would lose the rest at its first save, and
+// the .bak that keeps it at the second: the whole file is kept at once
+// under a name no save touches.
+static std::vector<std::string> LoadWarning(const LevelLoad& load)
+{
+    if (load.unreadable)
+        return {"Level File Could Not Be Read", load.why};
+    if (KeepPartlyReadLevel())
+        return {"Level Only Partly Read", std::string("Original Kept As ") + EDITOR_PARTIAL_FILE,
+                "No Save Will Replace That Copy"};
+    return {"Level Only Partly Read", std::string("Could Not Keep ") + EDITOR_PARTIAL_FILE,
+            std::string("Saving Keeps The Old File As ") + EDITOR_BACKUP_FILE};
+}
+
 void PreEdit()
 {
-    const bool whole = LoadLevel(EDITOR_LEVEL_FILE).Whole();
+    const LevelLoad load = LoadLevel(EDITOR_LEVEL_FILE);
+    const bool whole = load.Whole();
+    if (!whole)
+        loadWarning = LoadWarning(load);
     // A level without a rat record leaves the rat where it was. Drawing it
     // needs its sheet and clips; its place is the level's business, and a
     // missing sheet must not move it.
@@ -56,7 +77,7 @@ void PreEdit()
 
 void PartlyReadState()
 {
-    ShowEditorMessage({"Level Only Partly Read", "Saving Keeps The Old File As levelmap0.bak"}, font2);
+    ShowEditorMessage(loadWarning, font2);
     PopState();
 }
 
@@ -91,17 +112,20 @@ void QuitEditorState()
     switch (choice)
     {
     case 1:
-        if (!SaveEdit())
+    {
+        std::string why;
+        if (!SaveEditSayingWhy(why))
         {
             // The level stays in memory, so the player can try again or
             // leave without saving.
-            ShowEditorMessage({"Could Not Save Level"}, font1);
+            ShowEditorMessage({"Could Not Save Level", why}, font1);
             PopState();
             break;
         }
         PopState();
         PopState();
         break;
+    }
     case 2:
         PopState();
         PopState();

@@ -1,4 +1,6 @@
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include "app/globals.h"
@@ -37,22 +39,85 @@ std::string LevelFileText()
     return text;
 }
 
+// Why a write of name failed, in plain words short enough for a line of a
+// dialog in the large font; error is the errno the failed write left.
+static std::string WriteProblem(const std::string& name, int error)
+{
+    struct stat st;
+    if (stat(name.c_str(), &st) == 0)
+    {
+        if (S_ISDIR(st.st_mode))
+            return "A Folder Is In The Way";
+        if (!S_ISREG(st.st_mode))
+            return "Not A Regular File";
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            return name + " Is Read-Only";
+    }
+    switch (error)
+    {
+    case ENOSPC:
+    case EDQUOT:
+        return "The Disk Is Full";
+    case EFBIG:
+        return "The File Is Too Large";
+    case EROFS:
+        return "The Disk Is Read-Only";
+    case EACCES:
+    case EPERM:
+        return "No Permission Here";
+    default:
+        return "Writing Failed";
+    }
+}
+
+static bool Replace(const std::string& name, const std::string& contents, std::string& problem)
+{
+    if (ReplaceFileSafely(name, contents))
+        return true;
+    const int error = errno;
+    problem = WriteProblem(name, error);
+    // The dialog has room for a few words only; the system's own are here.
+    std::fprintf(stderr, "sumprun: could not write %s: %s\n", name.c_str(), std::strerror(error));
+    return false;
+}
+
 // Copies the level about to be replaced to the backup. A level that could
 // not be read whole before editing is still whole in that copy. False when
 // there is an old file that could not be kept.
-static bool KeepOldLevel()
+static bool KeepOldLevel(std::string& problem)
 {
-    struct stat st;
-    if (stat(EDITOR_LEVEL_FILE, &st) != 0)
-        return errno == ENOENT;
     std::string old;
-    return ReadRegularFile(EDITOR_LEVEL_FILE, old) && ReplaceFileSafely(EDITOR_BACKUP_FILE, old);
+    switch (ReadFileIfRegular(EDITOR_LEVEL_FILE, old))
+    {
+    case FileRead::Missing:
+        return true;
+    case FileRead::Read:
+        return Replace(EDITOR_BACKUP_FILE, old, problem);
+    case FileRead::NotRegular:
+        problem = WriteProblem(EDITOR_LEVEL_FILE, 0);
+        return false;
+    default:
+        problem = "Old Level Unreadable";
+        return false;
+    }
+}
+
+bool KeepPartlyReadLevel()
+{
+    std::string original;
+    return ReadRegularFile(EDITOR_LEVEL_FILE, original) && ReplaceFileSafely(EDITOR_PARTIAL_FILE, original);
+}
+
+bool SaveEditSayingWhy(std::string& why)
+{
+    if (!KeepOldLevel(why) || !Replace(EDITOR_LEVEL_FILE, LevelFileText(), why))
+        return false;
+    VEK_Delay(EDITOR_SAVE_WAIT_MS);
+    return true;
 }
 
 bool SaveEdit()
 {
-    if (!KeepOldLevel() || !ReplaceFileSafely(EDITOR_LEVEL_FILE, LevelFileText()))
-        return false;
-    VEK_Delay(EDITOR_SAVE_WAIT_MS);
-    return true;
+    std::string ignored;
+    return SaveEditSayingWhy(ignored);
 }

@@ -1,6 +1,6 @@
 #include "play/level_file.h"
+#include <cstring>
 #include <sstream>
-#include <sys/stat.h>
 #include "app/globals.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -146,10 +146,27 @@ static bool ReadRecord(std::istream& in, RecordKind kind, LevelLoad& result)
     return true;
 }
 
+// A UTF-8 byte-order mark at the very start is skipped like the CR of a CR
+// LF line end; true when there was one.
+static bool SkipByteOrderMark(std::istream& in)
+{
+    static const char MARK[] = "\xEF\xBB\xBF";
+    const std::streampos start = in.tellg();
+    char first[3] = {};
+    if (in.read(first, 3) && std::memcmp(first, MARK, 3) == 0)
+        return true;
+    in.clear();
+    in.seekg(start);
+    return false;
+}
+
+static bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r\v\f") == std::string::npos; }
+
 LevelLoad LoadLevelFrom(std::istream& in)
 {
     ClearWorld();
     LevelLoad result;
+    result.byteOrderMark = SkipByteOrderMark(in);
     std::string line;
     while (std::getline(in, line))
     {
@@ -159,7 +176,16 @@ LevelLoad LoadLevelFrom(std::istream& in)
             line.pop_back();
         const RecordKind kind = KindOfTag(line);
         if (kind == RECORD_NONE)
+        {
+            // Nothing the game writes is skipped here but the empty rest
+            // of the rat's number line; anything else is what a save
+            // would drop.
+            if (line.find('\r') != std::string::npos)
+                result.carriageReturnsOnly = true;
+            else if (!Blank(line))
+                ++result.skippedLines;
             continue;
+        }
         if (!ReadRecord(in, kind, result))
         {
             result.stoppedEarly = true;
@@ -173,14 +199,16 @@ LevelLoad LoadLevelFrom(std::istream& in)
 
 LevelLoad LoadLevel(const std::string& fileName)
 {
-    std::string text;
-    if (!ReadRegularFile(fileName, text))
+    std::string text, why;
+    const FileRead read = ReadFileIfRegular(fileName, text, &why);
+    if (read != FileRead::Read)
     {
         ClearWorld();
         LevelLoad result;
         // Something is there that could not be read: not an empty level.
-        struct stat st;
-        result.stoppedEarly = stat(fileName.c_str(), &st) == 0;
+        result.unreadable = read != FileRead::Missing;
+        if (result.unreadable)
+            result.why = fileName + " " + why;
         return result;
     }
     std::istringstream in(text);

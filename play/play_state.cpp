@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <vector>
 #include "app/globals.h"
+#include "app/hiscore.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "enemies/guy.h"
@@ -283,8 +284,13 @@ void PlayState()
     {
         VEK_SetPadContext(VEK_PAD_PLAY);
         FrameInput input = ReadLiveInput(true);
+        const int hiScoreBefore = hiScore;
         bool going = PlayFrame(input, true);
         RecordGameFrame(input, frameClockMs);
+        // A raised high score goes to disk at once, so that a crash, a
+        // kill or a power cut later cannot take it.
+        if (hiScore != hiScoreBefore)
+            StoreHiScore(hiScore);
         if (!going)
             return;
         CapFrameRate();

@@ -1,10 +1,12 @@
 #include "play/replay.h"
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
+#include "play/level_file.h"
+#include "toolkit/printable.h"
+#include "toolkit/safe_file.h"
 #include "world/level_format.h"
 
 // Far beyond any real game; keeps a hand-made file from asking for the moon.
@@ -16,6 +18,21 @@ static bool Fail(std::string* error, int lineNumber, const std::string& message)
 {
     if (error)
         *error = "line " + std::to_string(lineNumber) + ": " + message;
+    return false;
+}
+
+static bool Refuse(std::string* error, const std::string& message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+static bool HasFrames(const Replay& replay)
+{
+    for (const ReplayStep& step : replay.steps)
+        if (step.frames > 0)
+            return true;
     return false;
 }
 
@@ -104,6 +121,7 @@ bool ParseReplay(const std::string& text, Replay& replay, std::string* error)
     std::istringstream lines(text);
     std::string line;
     int lineNumber = 0;
+    bool levelGiven = false;
     while (std::getline(lines, line))
     {
         ++lineNumber;
@@ -120,6 +138,7 @@ bool ParseReplay(const std::string& text, Replay& replay, std::string* error)
             if (words.size() != 2 || !ParseCount(words[1], 2, value))
                 return Fail(error, lineNumber, "level needs a slot 0, 1 or 2");
             replay.level = static_cast<int>(value);
+            levelGiven = true;
         }
         else if (command == "checksum")
         {
@@ -180,8 +199,14 @@ bool ParseReplay(const std::string& text, Replay& replay, std::string* error)
             replay.hasExpect = true;
         }
         else
-            return Fail(error, lineNumber, "unknown command '" + command + "'");
+            return Fail(error, lineNumber, "unknown command '" + Printable(command) + "'");
     }
+    // An empty file, a file of comments or a file of some other kind would
+    // otherwise "play" 0 frames of level 1 and report a running game.
+    if (!levelGiven)
+        return Refuse(error, "no level line: not a replay");
+    if (!replay.hasExpect && !HasFrames(replay))
+        return Refuse(error, "no frames to play and no expect line: not a replay");
     return true;
 }
 
@@ -250,40 +275,42 @@ std::string FormatReplay(const Replay& replay)
 
 bool LoadReplay(const std::string& fileName, Replay& replay, std::string* error)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-    {
-        if (error)
-            *error = "cannot open " + fileName;
-        return false;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseReplay(text.str(), replay, error);
+    std::string text, why;
+    if (ReadFileIfRegular(fileName, text, &why) != FileRead::Read)
+        return Refuse(error, why);
+    return ParseReplay(text, replay, error);
 }
 
-uint32_t LevelChecksum(const std::string& fileName)
+static uint32_t ChecksumOf(const std::string& bytes)
 {
-    std::ifstream in(fileName, std::ios::binary);
     uint32_t hash = 2166136261u;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+    for (char c : bytes)
     {
-        for (std::streamsize i = 0; i < in.gcount(); ++i)
-        {
-            hash ^= static_cast<unsigned char>(buffer[i]);
-            hash *= 16777619u;
-        }
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
     }
     return hash;
 }
 
+uint32_t LevelChecksum(const std::string& fileName)
+{
+    std::string text;
+    ReadRegularFile(fileName, text);
+    return ChecksumOf(text);
+}
+
 bool ReplayLevelMatches(const Replay& replay, std::string* error)
 {
+    const std::string fileName = LevelFileName(replay.level);
+    // A missing level plays as an empty one; anything else that cannot be
+    // read is no level to play.
+    std::string text, why;
+    const FileRead read = ReadFileIfRegular(fileName, text, &why);
+    if (read != FileRead::Read && read != FileRead::Missing)
+        return Refuse(error, fileName + " " + why);
     if (!replay.hasChecksum)
         return true;
-    const std::string fileName = LevelFileName(replay.level);
-    const uint32_t found = LevelChecksum(fileName);
+    const uint32_t found = ChecksumOf(text);
     if (found == replay.checksum)
         return true;
     if (error)

@@ -81,17 +81,22 @@ struct Replay
     ReplayOutcome expect;
 };
 
-// False (and a message in error) when the text is not a replay.
+// False (and a message in error) when the text is not a replay: a line it
+// cannot read, or no level line, or neither a frame to play nor an expect
+// line. What the message quotes has its unprintable bytes escaped.
 bool ParseReplay(const std::string& text, Replay& replay, std::string* error = nullptr);
 // Parsing the text again gives the same replay.
 std::string FormatReplay(const Replay& replay);
+// Reads the file the one safe way (see ReadFileIfRegular): a FIFO, a device
+// or a folder is refused at once, with why in error.
 bool LoadReplay(const std::string& fileName, Replay& replay, std::string* error = nullptr);
 
 // The checksum a replay keeps of a level file's bytes (FNV-1a; a missing
-// file sums as an empty one).
+// file, or one that is no regular file, sums as an empty one).
 uint32_t LevelChecksum(const std::string& fileName);
 // False (and a one-line message) when the replay's level file in the
-// working folder is not the one it was recorded on.
+// working folder is not the one it was recorded on, or is there but cannot
+// be read (a FIFO, a folder, no permission).
 bool ReplayLevelMatches(const Replay& replay, std::string* error = nullptr);
 
 // "won 2345 4 37 5510 620": the words of an expect line.

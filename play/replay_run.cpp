@@ -4,6 +4,7 @@
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "play/play_state.h"
+#include "toolkit/vek_signals.h"
 #include "world/game_random.h"
 
 ReplayGame::ReplayGame(const Replay& replay, ReplayMode mode)
@@ -36,6 +37,17 @@ ReplayGame::~ReplayGame()
 
 void ReplayGame::Press(FramePress press) { presses.push_back(press); }
 
+// The watcher's window: events are not input to a replay, only a close
+// request (or SIGTERM, SIGHUP, SIGINT) ends the watching.
+static bool WatchingStopped()
+{
+    bool closed = false;
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+        closed = closed || e.type == SDL_QUIT;
+    return closed || VEK_TerminationRequested();
+}
+
 // Presses and dialogs are the game's own; only their time goes by here.
 void ReplayGame::Pause(int pauseFrames)
 {
@@ -44,8 +56,13 @@ void ReplayGame::Pause(int pauseFrames)
         frameCount += static_cast<Uint32>(pauseFrames);
         return;
     }
-    for (int i = 0; i < pauseFrames; ++i)
+    // Watched, the pause takes its time, but the window's close button and
+    // a termination signal still end it within a frame.
+    for (int i = 0; i < pauseFrames && !closed; ++i)
+    {
+        closed = WatchingStopped();
         CapFrameRate();
+    }
 }
 
 // A dialog opened by a press was closed by the player before play went on.
@@ -54,17 +71,6 @@ void ReplayGame::CloseDialogs()
     while (!StateStack.empty() && !IsTopState(PlayState) && !IsTopState(RespawnState) && !IsTopState(MenuState) &&
            !GameOver())
         PopState();
-}
-
-// The watcher's window: events are not input to a replay, only a close
-// request ends the watching.
-static bool WindowClosed()
-{
-    bool closed = false;
-    SDL_Event e;
-    while (SDL_PollEvent(&e))
-        closed = closed || e.type == SDL_QUIT;
-    return closed;
 }
 
 bool ReplayGame::Frame(bool left, bool right, bool up, int clockExtraMs)
@@ -93,7 +99,7 @@ bool ReplayGame::Frame(bool left, bool right, bool up, int clockExtraMs)
     frames += 1;
     if (mode == ReplayMode::Watched)
     {
-        closed = WindowClosed();
+        closed = WatchingStopped();
         if (going)
             CapFrameRate();
     }
@@ -129,11 +135,13 @@ private:
 };
 } // namespace
 
-ReplayOutcome RunReplay(const Replay& replay, ReplayMode mode)
+ReplayOutcome RunReplay(const Replay& replay, ReplayMode mode, bool* capped)
 {
     ReplayGame game(replay, mode);
     ClockReader clock(replay.clock);
     bool going = true;
+    if (capped)
+        *capped = false;
     for (size_t i = 0; going && i < replay.steps.size(); ++i)
     {
         const ReplayStep& step = replay.steps[i];
@@ -142,7 +150,15 @@ ReplayOutcome RunReplay(const Replay& replay, ReplayMode mode)
         else if (step.pause > 0)
             game.Pause(step.pause);
         for (int f = 0; going && f < step.frames; ++f)
+        {
+            if (game.Frames() >= REPLAY_FRAME_CAP)
+            {
+                if (capped)
+                    *capped = true;
+                return game.Outcome();
+            }
             going = game.Frame(step.left, step.right, step.up, clock.Next());
+        }
     }
     return game.Outcome();
 }

@@ -50,6 +50,12 @@ private:
     int savedHiScore;
 };
 
-// Plays the whole replay until it is won or lost or its input runs out
-// (then "running").
-ReplayOutcome RunReplay(const Replay& replay, ReplayMode mode = ReplayMode::Headless);
+// The most frames a replay is run for. A real game ends long before: five
+// lives of at most 400 s each at 50 frames a second are about 100,000
+// frames. A hand-made replay with a frozen clock could otherwise run for
+// days. A million frames is 5.5 hours of play.
+const int REPLAY_FRAME_CAP = 1000000;
+
+// Plays the whole replay until it is won or lost, its input runs out (then
+// "running") or it has run REPLAY_FRAME_CAP frames (then capped is set).
+ReplayOutcome RunReplay(const Replay& replay, ReplayMode mode = ReplayMode::Headless, bool* capped = nullptr);

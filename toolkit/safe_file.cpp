@@ -1,6 +1,7 @@
 #include "toolkit/safe_file.h"
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,34 +12,80 @@
 static const int MAX_LINKS_FOLLOWED = 40;
 static const int TEMP_NAME_TRIES = 100;
 
-bool ReadRegularFile(const std::string& name, std::string& contents)
+static const char* KindOf(mode_t mode)
 {
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a FIFO";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "not a regular file";
+}
+
+static FileRead Refused(FileRead result, const std::string& reason, std::string* why)
+{
+    if (why)
+        *why = reason;
+    return result;
+}
+
+static FileRead NotRegular(mode_t mode, std::string* why)
+{
+    const std::string kind = KindOf(mode);
+    return Refused(FileRead::NotRegular, kind[0] == 'a' ? "is " + kind + ", not a regular file" : "is " + kind, why);
+}
+
+static FileRead ReadFailed(int error, std::string* why)
+{
+    return Refused(FileRead::Failed, std::string("cannot be read (") + std::strerror(error) + ")", why);
+}
+
+FileRead ReadFileIfRegular(const std::string& name, std::string& contents, std::string* why)
+{
+    contents.clear();
     // Opening a device can have effects of its own, so only what is a
     // regular file now is opened; non-blocking, so that a FIFO put there
     // meanwhile returns at once, and checked again on what was opened.
     struct stat st;
-    if (stat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
+    if (stat(name.c_str(), &st) != 0)
+        return errno == ENOENT ? Refused(FileRead::Missing, "does not exist", why) : ReadFailed(errno, why);
+    if (!S_ISREG(st.st_mode))
+        return NotRegular(st.st_mode, why);
     int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return false;
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    contents.clear();
+        return ReadFailed(errno, why);
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    {
+        close(fd);
+        return NotRegular(st.st_mode, why);
+    }
     char buffer[65536];
-    while (ok)
+    for (;;)
     {
         ssize_t got = read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
+        if (got < 0)
         {
-            ok = got == 0;
-            break;
+            const int error = errno;
+            close(fd);
+            contents.clear();
+            return ReadFailed(error, why);
         }
+        if (got == 0)
+            break;
         contents.append(buffer, static_cast<size_t>(got));
     }
     close(fd);
-    return ok;
+    return FileRead::Read;
+}
+
+bool ReadRegularFile(const std::string& name, std::string& contents)
+{
+    return ReadFileIfRegular(name, contents) == FileRead::Read;
 }
 
 static std::string FolderOf(const std::string& name)
@@ -150,7 +197,11 @@ static bool WriteAll(int fd, const std::string& contents)
         // A full disk or a file size limit shows as an error or as a write
         // that takes nothing at all.
         if (written <= 0)
+        {
+            if (written == 0)
+                errno = ENOSPC;
             return false;
+        }
         data += written;
         left -= static_cast<size_t>(written);
     }
@@ -179,7 +230,10 @@ bool ReplaceFileSafely(const std::string& name, const std::string& contents)
     if (!hadOld && errno != ENOENT)
         return false;
     if (hadOld && (!S_ISREG(old.st_mode) || !ModeAllowsWriting(old)))
+    {
+        errno = S_ISDIR(old.st_mode) ? EISDIR : EACCES;
         return false;
+    }
 
     std::string temp;
     int fd = CreateTempBeside(target, temp);
@@ -199,7 +253,11 @@ bool ReplaceFileSafely(const std::string& name, const std::string& contents)
     ok = ok && rename(temp.c_str(), target.c_str()) == 0;
     if (!ok)
     {
+        // The caller may tell the player why (errno); removing the
+        // temporary file must not change that.
+        const int error = errno;
         unlink(temp.c_str());
+        errno = error;
         return false;
     }
     SyncFolder(FolderOf(target));

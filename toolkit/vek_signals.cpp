@@ -16,6 +16,8 @@ void VEK_CatchTerminationSignals()
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    // A closed terminal: the same clean end, so the score is kept.
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 bool VEK_TerminationRequested() { return terminationRequested != 0; }

@@ -53,6 +53,9 @@ std::string LevelFileName(int slot);
 // of it each save keeps.
 constexpr const char* EDITOR_LEVEL_FILE = LEVEL_FILES[0];
 constexpr const char* EDITOR_BACKUP_FILE = "levelmap0.bak";
+// The original bytes of a level the editor could read only in part: kept
+// when the editor is entered on it, and replaced by no save.
+constexpr const char* EDITOR_PARTIAL_FILE = "levelmap0.partial";
 
 enum RecordKind
 {

@@ -35,7 +35,7 @@ TEST_F(AppTest, ASignalEmptiesTheStackWhateverIsOnIt)
                                        {MenuState, HelpState},
                                        {MenuState, LostState}};
     for (const auto& stack : stacks)
-        for (int number : {SIGTERM, SIGINT})
+        for (int number : {SIGTERM, SIGINT, SIGHUP})
         {
             SCOPED_TRACE(testing::Message() << "stack " << &stack - stacks << " signal " << number);
             for (StateFunction state : stack)

@@ -137,26 +137,6 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
     }
 }
 
-// A level that could not be read whole is announced before editing starts;
-// its save keeps the whole old file beside the new one.
-TEST_F(EditorTest, PartlyReadLevelIsAnnouncedAndItsSaveKeepsTheOldFile)
-{
-    const std::string partly = "Cheese\n32 32\nCheese\n3 x4\nCheese\n64 64\n";
-    WriteFile(EDITOR_LEVEL_FILE, partly);
-    PushState(BottomState);
-    PushState(EditorState);
-    PreEdit();
-    ASSERT_TRUE(cheese.size() == 1u && IsTopState(PartlyReadState));
-    PushKeyPress(SDLK_RETURN);
-    PartlyReadState();
-    EXPECT_TRUE(IsTopState(EditorState));
-    ASSERT_TRUE(SaveEdit());
-    EXPECT_EQ(ReadFile(EDITOR_BACKUP_FILE), partly);
-    WriteFile(EDITOR_LEVEL_FILE, "Cheese\n32 32\n");
-    PreEdit();
-    EXPECT_TRUE(IsTopState(EditorState)) << "a whole level was announced";
-}
-
 // ---- The panel ----
 
 const Uint32 YELLOW = 0xFFFF05, BACK = 0x0A141E;

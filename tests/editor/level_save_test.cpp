@@ -92,17 +92,22 @@ TEST_F(EditorTest, SaveKeepsTheOldFileAndTheModeWritesThroughLinksAndRefusesWhat
     fs::permissions("levelmap0.d/target", fs::perms(0444));
     fs::create_directory("folder");
     ASSERT_EQ(mkfifo("fifo", 0666), 0);
-    for (const char* kept : {"levelmap0.d/target", "folder", "fifo"})
+    // The failed save says why, in plain words.
+    const std::pair<const char*, const char*> refusals[] = {{"levelmap0.d/target", "levelmap0 Is Read-Only"},
+                                                            {"folder", "A Folder Is In The Way"},
+                                                            {"fifo", "Not A Regular File"}};
+    for (const auto& [kept, reason] : refusals)
     {
         SCOPED_TRACE(kept);
         fs::remove(EDITOR_LEVEL_FILE);
         fs::create_symlink(kept, EDITOR_LEVEL_FILE);
         // Nothing but a regular file is read (a FIFO would block the game).
-        EXPECT_EQ(LoadLevel(EDITOR_LEVEL_FILE).stoppedEarly, std::string(kept) != "levelmap0.d/target");
+        EXPECT_EQ(LoadLevel(EDITOR_LEVEL_FILE).unreadable, std::string(kept) != "levelmap0.d/target");
         rat.SetBothPos(9, 9);
         before = VEK_GetTicks();
-        EXPECT_FALSE(SaveEdit());
-        EXPECT_TRUE(VEK_GetTicks() == before && TempFilesLeft().empty());
+        std::string why;
+        EXPECT_FALSE(SaveEditSayingWhy(why));
+        EXPECT_TRUE(VEK_GetTicks() == before && TempFilesLeft().empty() && why == reason) << why;
     }
     EXPECT_EQ(ReadFile("levelmap0.d/target"), "Rat\n7 7\n");
     EXPECT_TRUE(fs::is_directory("folder") && fs::is_fifo("fifo"));

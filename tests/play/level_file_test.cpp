@@ -48,13 +48,14 @@ TEST_F(LevelFileTest, FilesLoadIntoTheWorld)
          "Rat 77,88 Burger 5,6 Cheese 1,2 Terrain 384,864 2 7"},
         // Numbers over several lines; no newline at the end.
         {"Rat\n77 88\nTerrain\n12\n\n  3\t2\n7", "Rat 77,88 Terrain 384,864 2 7"},
-        // Tags match only a whole line; anything else is skipped with its numbers.
+        // Tags match only a whole line; anything else is skipped with its
+        // numbers, and the load is not whole.
         {"Rat \n500 600\n Cheese\n1 2\nGuy\n5 6\nCHEESE\n7 8\nCheese\r\r\n1 2\r\nTerrain2\n1 1 2 4\n" + good,
-         "Rat 123,456 Cheese 1,2"},
+         "Rat 123,456 Cheese 1,2", false},
         // The last rat record wins.
         {Rec("Rat", 10, 20) + good + Rec("Rat", 300, 400), "Rat 300,400 Cheese 1,2"},
         // One character after the numbers is dropped, except after the rat's.
-        {"Cheese\n1 2Cheese\n3 4\nRat\n5 6Cheese\n7 8\n", "Rat 5,6 Cheese 1,2 Cheese 7,8"},
+        {"Cheese\n1 2Cheese\n3 4\nRat\n5 6Cheese\n7 8\n", "Rat 5,6 Cheese 1,2 Cheese 7,8", false},
         // An unreadable number ends the load; what was read stays.
         {good + "Cheese\n3 x4\n" + Rec("Cheese", 5, 6) + Rec("Rat", 9, 9), "Rat 123,456 Cheese 1,2", false},
         {good + "Cheese\n99999999999 1\n" + Rec("Cheese", 5, 6), "Rat 123,456 Cheese 1,2", false},

@@ -111,7 +111,8 @@ TEST_F(ReplayRunTest, StoredReplaysWinTheShippedLevelsWithLivesToSpare)
     }
 }
 
-// Watched, a replay takes no input: only a close request ends it early.
+// Watched, a replay takes no input: only a close request (or a signal,
+// which the end-to-end tests send) ends it early.
 TEST_F(ReplayRunTest, AWatchedReplayEndsEarlyOnlyWhenTheWindowCloses)
 {
     WriteFile("levelmap1", Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 10));
@@ -121,6 +122,10 @@ TEST_F(ReplayRunTest, AWatchedReplayEndsEarlyOnlyWhenTheWindowCloses)
     EXPECT_EQ(10, RunReplay(replay, ReplayMode::Watched).frame);
     PushQuitEvent();
     EXPECT_LT(RunReplay(replay, ReplayMode::Watched).frame, 10);
+    // A recorded pause, too, ends at once (it used to run its whole length).
+    ASSERT_TRUE(ParseReplay("level 1\npause 100000000\nhold 10 R\n", replay));
+    PushQuitEvent();
+    EXPECT_EQ(0, RunReplay(replay, ReplayMode::Watched).frame);
 }
 
 // The recording goes to the --record file; one that cannot be written is

@@ -4,18 +4,18 @@
 //   sumprun-replay FILE.replay [--record-expect] [--draw]
 //
 // Exit status: 0 when the outcome matches the file's expect line (or the
-// file has none, or it was just recorded), 1 on a mismatch, 2 on an error.
+// file has none, or it was just recorded), 1 on a mismatch, 2 on an error,
+// and 2 when the replay ran REPLAY_FRAME_CAP frames without ending.
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include "app/startup.h"
 #include "play/level_file.h"
 #include "play/replay.h"
 #include "play/replay_run.h"
+#include "toolkit/printable.h"
 #include "toolkit/safe_file.h"
 
 static int Usage()
@@ -63,25 +63,18 @@ int main(int argc, char* argv[])
     if (fileName.empty())
         return Usage();
 
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
+    // Every message names the file as the shell could not show it raw.
+    const std::string shownName = Printable(fileName);
+    std::string text, error;
+    if (ReadFileIfRegular(fileName, text, &error) != FileRead::Read)
     {
-        std::cerr << "cannot open " << fileName << "\n";
+        std::cerr << shownName << ": " << error << "\n";
         return 2;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    in.close();
     Replay replay;
-    std::string error;
-    if (!ParseReplay(text.str(), replay, &error))
+    if (!ParseReplay(text, replay, &error) || !ReplayLevelMatches(replay, &error))
     {
-        std::cerr << fileName << ": " << error << "\n";
-        return 2;
-    }
-    if (!ReplayLevelMatches(replay, &error))
-    {
-        std::cerr << fileName << ": " << error << "\n";
+        std::cerr << shownName << ": " << error << "\n";
         return 2;
     }
     if (!StartHeadless())
@@ -89,15 +82,21 @@ int main(int argc, char* argv[])
         std::cerr << "cannot start the game here: are the assets in this folder?\n";
         return 2;
     }
-    ReplayOutcome outcome = RunReplay(replay, draw ? ReplayMode::Drawn : ReplayMode::Headless);
+    bool capped = false;
+    ReplayOutcome outcome = RunReplay(replay, draw ? ReplayMode::Drawn : ReplayMode::Headless, &capped);
     StopHeadless();
+    if (capped)
+    {
+        std::cerr << shownName << ": stopped after " << REPLAY_FRAME_CAP << " frames, far beyond any real game\n";
+        return 2;
+    }
 
     std::cout << "outcome: " << FormatOutcome(outcome) << "\n";
     if (record)
     {
-        if (!ReplaceFileSafely(fileName, WithExpectLine(text.str(), outcome)))
+        if (!ReplaceFileSafely(fileName, WithExpectLine(text, outcome)))
         {
-            std::cerr << "cannot write " << fileName << "\n";
+            std::cerr << "cannot write " << shownName << "\n";
             return 2;
         }
         std::cout << "recorded\n";

@@ -28,6 +28,7 @@
 #include "play/play_state.h"
 #include "play/replay.h"
 #include "play/replay_run.h"
+#include "toolkit/printable.h"
 
 namespace
 {
@@ -374,7 +375,7 @@ int main(int argc, char** argv)
         std::string error;
         if (!LoadReplay(argv[5], start, &error))
         {
-            std::cerr << argv[5] << ": " << error << "\n";
+            std::cerr << Printable(argv[5]) << ": " << error << "\n";
             return 1;
         }
         prefix = start.steps;
