@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include "editor/edit_history.h"
 #include "editor/editor_input.h"
 #include "world/things.h"
 
@@ -25,6 +26,8 @@ const char* const EDITOR_BACKUP_FILE = "levelmap0.bak";
 // Waits that pace a held key: one cursor step, one mode or kind change.
 const unsigned EDITOR_MOVE_WAIT_MS = 50;
 const unsigned EDITOR_SELECT_WAIT_MS = 90;
+// Cells the cursor goes with Shift held.
+const int EDITOR_QUICK_CELLS = 8;
 // Pause after a save, before the menu comes back.
 const unsigned EDITOR_SAVE_WAIT_MS = 200;
 
@@ -52,11 +55,27 @@ void EditorState();
 // The editor's frames, with their drawing and pacing, while EditorState is
 // on top of the stack; each frame's input comes from source.
 void RunEditor(EditorInput (*source)());
+// The session the editor shows. The map, the key list and a test play ask
+// for it to be kept when the editor runs again; any other return to the
+// editor starts a fresh one.
+EditorSession& CurrentEditorSession();
+void ResumeEditorSession();
 // "Level Only Partly Read": the warning PreEdit puts up.
 void PartlyReadState();
 // One editor frame without drawing or frame pacing: the press, the held
 // keys with their waits, the mode's insert and delete, the camera.
 void EditorFrame(EditorSession& session, const EditorInput& input);
+// The held arrows' steps, one cell each or, with Shift, eight, each with
+// its wait.
+void MoveCursorByHeldArrows(LocatedThing& cursor, const EditorInput& input);
+// The editor's undo and redo, on the world's lists; it lives from entering
+// the editor to leaving it for the menu.
+EditHistory& TheEditHistory();
+// Ends the stroke going, if any, as one step.
+void EndEditStroke();
+// The one place every change of the level passes: the end of an edit
+// step, undo, redo, a move of the rat's start.
+void EditorLevelChanged();
 // Moves the camera as far as the cursor needs it to.
 void FollowCursor(const LocatedThing& cursor);
 void DrawEditor(LocatedThing cursor, ELEMENTS mode, int tileIndex, GUYS guyKind);

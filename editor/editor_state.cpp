@@ -37,6 +37,8 @@ static void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Fo
 
 void PreEdit()
 {
+    // What could be undone belongs to the lists the load replaces.
+    TheEditHistory().Clear();
     const bool whole = LoadLevel(EDITOR_LEVEL_FILE).Whole();
     // A level without a rat record leaves the rat where it was. Drawing it
     // needs its sheet and clips; its place is the level's business, and a
@@ -62,10 +64,22 @@ void PartlyReadState()
 
 void EditorState() { RunEditor(ReadEditorInput); }
 
+// The session the editor runs on; it is kept while the map, the key list or
+// a test play is over the editor.
+static EditorSession session;
+static bool resumeSession = false;
+
+EditorSession& CurrentEditorSession() { return session; }
+
+void ResumeEditorSession() { resumeSession = true; }
+
 void RunEditor(EditorInput (*source)())
 {
-    // Every return to the editor starts a fresh session on the same level.
-    EditorSession session;
+    // Every other return to the editor starts a fresh session on the same
+    // level.
+    if (!resumeSession)
+        session = EditorSession();
+    resumeSession = false;
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     while (IsTopState(EditorState))
     {
@@ -77,6 +91,16 @@ void RunEditor(EditorInput (*source)())
             VEK_Present(screen);
         CapFrameRate();
     }
+    // A dialog over the editor ends the stroke going.
+    EndEditStroke();
+}
+
+// Leaving for the menu ends what can be undone.
+static void LeaveEditor()
+{
+    TheEditHistory().Clear();
+    PopState();
+    PopState();
 }
 
 void QuitEditorState()
@@ -101,12 +125,10 @@ void QuitEditorState()
             PopState();
             break;
         }
-        PopState();
-        PopState();
+        LeaveEditor();
         break;
     case 2:
-        PopState();
-        PopState();
+        LeaveEditor();
         break;
     default:
         PopState();

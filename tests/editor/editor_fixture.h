@@ -17,6 +17,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(StartGame());
+        TheEditHistory().Clear();
         ResetGameState();
         InstallFakeClock(1000);
         // The level, its backup and any temporary file a killed save left.
@@ -26,16 +27,29 @@ protected:
         camera.SetBothPos(0, 0);
         rat.SetBothPos(0, 0);
     }
-    void TearDown() override { RemoveFakeClock(); }
+    void TearDown() override
+    {
+        TheEditHistory().Clear();
+        RemoveFakeClock();
+    }
 
-    // One editor frame with exactly the given key held; the time it waited.
-    static Uint32 FrameHolding(EditorSession& s, bool EditorInput::*key)
+    // One editor frame with exactly the given key held, then one with
+    // nothing held; the time they waited.
+    static Uint32 FrameHolding(EditorSession& s, bool EditorInput::*key, bool shift = false)
     {
         Uint32 before = VEK_GetTicks();
         EditorInput input;
         input.*key = true;
+        input.shift = shift;
         EditorFrame(s, input);
+        EditorFrame(s, EditorInput());
         return VEK_GetTicks() - before;
+    }
+    static void Press(EditorSession& s, EditorPress press)
+    {
+        EditorInput input;
+        input.press = press;
+        EditorFrame(s, input);
     }
     static EditorSession SessionAt(int x, int y, ELEMENTS mode, int tileIndex = 0)
     {
@@ -50,6 +64,7 @@ protected:
     static void Load(const std::string& text)
     {
         WriteFile(EDITOR_LEVEL_FILE, text);
+        TheEditHistory().Clear();
         LoadLevel(EDITOR_LEVEL_FILE);
     }
 };

@@ -70,3 +70,31 @@ TEST_F(EditorTest, LiveInputTakesOneEventAFrameAndThePadsHeldKeys)
 }
 
 } // namespace
+
+namespace
+{
+
+// The editor's keys with their modifiers: Shift never changes what an old
+// key does, and the letters act only as the keys they are.
+TEST(EditorPressTest, KeysWithModifiersAreTheEditorsPresses)
+{
+    const SDLMod CTRL = KMOD_LCTRL, SHIFT = KMOD_RSHIFT, BOTH = SDLMod(KMOD_RCTRL | KMOD_LSHIFT);
+    const struct
+    {
+        SDLKey key;
+        SDLMod mods;
+        EditorPress press;
+    } cases[] = {
+        {SDLK_p, KMOD_NONE, EditorPress::Leave},    {SDLK_ESCAPE, SHIFT, EditorPress::Leave},
+        {SDLK_z, CTRL, EditorPress::Undo},          {SDLK_z, BOTH, EditorPress::Redo},
+        {SDLK_z, KMOD_NONE, EditorPress::None},     {SDLK_y, CTRL, EditorPress::Redo},
+        {SDLK_y, KMOD_NONE, EditorPress::None},     {SDLK_r, SHIFT, EditorPress::RatStart},
+        {SDLK_t, KMOD_NONE, EditorPress::TestPlay}, {SDLK_t, SHIFT, EditorPress::TestPlayHere},
+        {SDLK_t, CTRL, EditorPress::None},          {SDLK_TAB, KMOD_NONE, EditorPress::Map},
+        {SDLK_F1, KMOD_NONE, EditorPress::Keys},    {SDLK_INSERT, CTRL, EditorPress::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EditorPressOf(c.key, c.mods), c.press) << c.key << " with " << c.mods;
+}
+
+} // namespace
