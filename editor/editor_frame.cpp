@@ -4,6 +4,7 @@
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "editor/editor.h"
+#include "editor/test_play.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "toolkit/vek_clock.h"
@@ -73,6 +74,10 @@ static void TakePress(EditorSession& s, EditorPress press)
         break;
     case EditorPress::RatStart:
         SetRatStart(s);
+        break;
+    case EditorPress::TestPlay:
+    case EditorPress::TestPlayHere:
+        RequestTestPlay(press == EditorPress::TestPlayHere);
         break;
     default:
         break;
