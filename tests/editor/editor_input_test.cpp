@@ -36,7 +36,8 @@ std::string Held(const EditorInput& in)
                             {in.pageUp, 'U'},
                             {in.pageDown, 'D'},
                             {in.insert, 'i'},
-                            {in.remove, 'x'}})
+                            {in.remove, 'x'},
+                            {in.shift, 'S'}})
         if (on)
             s += name;
     return s;
@@ -48,16 +49,23 @@ TEST_F(EditorTest, LiveInputTakesOneEventAFrameAndThePadsHeldKeys)
 {
     VEK_SetPadContext(VEK_PAD_EDITOR);
     VEK_PadTranslate(PadButton(1, true));  // B: Insert held, its press queued
-    PushKeyDown(SDLK_ESCAPE, KMOD_LSHIFT); // taken by the third frame
+    PushKeyDown(SDLK_ESCAPE, KMOD_LSHIFT); // taken by the second frame
     PushKeyDown(SDLK_a, KMOD_NONE);        // no use in the editor
     PushQuitEvent();
     VEK_PadTranslate(PadButton(7, true)); // Start: P
+    VEK_PadTranslate(PadButton(9, true)); // the left stick's press: undo
+    VEK_PadTranslate(PadButton(0, true)); // A: Shift held
+    VEK_PadTranslate(PadButton(9, false));
+    VEK_PadTranslate(PadButton(9, true)); // with A: redo
+    VEK_PadTranslate(PadButton(8, true)); // Guide with A: the rat's start
     const struct
     {
         EditorPress press;
         const char* held;
-    } frames[] = {{EditorPress::None, "i"},  {EditorPress::Leave, "i"}, {EditorPress::None, "i"},
-                  {EditorPress::Close, "i"}, {EditorPress::Leave, "i"}, {EditorPress::None, "i"}};
+    } frames[] = {{EditorPress::None, "iS"},     {EditorPress::Leave, "iS"}, {EditorPress::None, "iS"},
+                  {EditorPress::Close, "iS"},    {EditorPress::Leave, "iS"}, {EditorPress::Undo, "iS"},
+                  {EditorPress::None, "iS"},     {EditorPress::None, "iS"},  {EditorPress::Redo, "iS"},
+                  {EditorPress::RatStart, "iS"}, {EditorPress::None, "iS"}};
     for (const auto& f : frames)
     {
         EditorInput in = ReadEditorInput();

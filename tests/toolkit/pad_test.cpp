@@ -67,15 +67,33 @@ TEST(PadMapping, ButtonsAndStickStandForTheKeysOfEachContext)
     };
     const SDLKey none = SDLK_UNKNOWN;
     const Case buttons[] = {
-        {0, SDLK_RETURN, SDLK_UP, none}, {1, none, none, SDLK_INSERT},     {2, none, none, SDLK_DELETE},
-        {3, none, none, SDLK_HOME},      {4, none, none, SDLK_PAGEDOWN},   {5, none, none, SDLK_PAGEUP},
-        {6, none, none, none},           {7, SDLK_RETURN, SDLK_p, SDLK_p}, {31, none, none, none},
+        {0, SDLK_RETURN, SDLK_UP, SDLK_LSHIFT},
+        {1, none, none, SDLK_INSERT},
+        {2, none, none, SDLK_DELETE},
+        {3, none, none, SDLK_HOME},
+        {4, none, none, SDLK_PAGEDOWN},
+        {5, none, none, SDLK_PAGEUP},
+        {6, none, none, SDLK_TAB},
+        {7, SDLK_RETURN, SDLK_p, SDLK_p},
+        {8, none, none, SDLK_F1},
+        {9, none, none, SDLK_z},
+        {10, none, none, SDLK_t},
+        {31, none, none, none},
     };
     for (const Case& c : buttons)
         EXPECT_TRUE(c.menu == VEK_PadButtonKey(c.button, VEK_PAD_MENU) &&
                     c.play == VEK_PadButtonKey(c.button, VEK_PAD_PLAY) &&
                     c.editor == VEK_PadButtonKey(c.button, VEK_PAD_EDITOR))
             << c.button;
+    // With the editor's Shift held, Guide sets the rat's start; the others
+    // keep their keys, and only undo carries Ctrl.
+    for (int button = 0; button < 32; ++button)
+    {
+        EXPECT_EQ(VEK_PadButtonKey(button, VEK_PAD_EDITOR, true),
+                  button == 8 ? SDLK_r : VEK_PadButtonKey(button, VEK_PAD_EDITOR));
+        EXPECT_EQ(VEK_PadButtonMods(button, VEK_PAD_EDITOR), button == 9 ? KMOD_LCTRL : KMOD_NONE);
+        EXPECT_EQ(VEK_PadButtonMods(button, VEK_PAD_PLAY), KMOD_NONE);
+    }
     struct Tilt
     {
         int axis, value;
