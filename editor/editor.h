@@ -60,6 +60,8 @@ void RunEditor(EditorInput (*source)());
 // editor starts a fresh one.
 EditorSession& CurrentEditorSession();
 void ResumeEditorSession();
+// A fresh session, as entering the editor from the menu starts.
+void StartEditorSession();
 // "Level Only Partly Read": the warning PreEdit puts up.
 void PartlyReadState();
 // One editor frame without drawing or frame pacing: the press, the held
@@ -80,6 +82,10 @@ void EditorLevelChanged();
 void FollowCursor(const LocatedThing& cursor);
 void DrawEditor(LocatedThing cursor, ELEMENTS mode, int tileIndex, GUYS guyKind);
 void QuitEditorState();
+// The editor as its last frame showed it: the level, the cursor, the panel.
+void DrawEditorPicture();
+// F1: every editor key with its pad buttons, over the editor, until any key.
+void EditorKeysState();
 // Writes the level to "levelmap0", after keeping the file it replaces as
 // "levelmap0.bak"; false when either could not be written, in which case
 // "levelmap0" is left as it was.

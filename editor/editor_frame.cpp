@@ -4,6 +4,7 @@
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "editor/editor.h"
+#include "editor/level_map.h"
 #include "editor/test_play.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -78,6 +79,12 @@ static void TakePress(EditorSession& s, EditorPress press)
     case EditorPress::TestPlay:
     case EditorPress::TestPlayHere:
         RequestTestPlay(press == EditorPress::TestPlayHere);
+        break;
+    case EditorPress::Map:
+        PushState(LevelMapState);
+        break;
+    case EditorPress::Keys:
+        PushState(EditorKeysState);
         break;
     default:
         break;

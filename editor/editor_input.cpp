@@ -23,6 +23,8 @@ EditorPress EditorPressOf(SDLKey key, SDLMod mods)
         return EditorPress::Map;
     case SDLK_F1:
         return EditorPress::Keys;
+    case SDLK_RETURN:
+        return EditorPress::Confirm;
     default:
         return EditorPress::None;
     }

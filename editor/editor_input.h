@@ -14,7 +14,8 @@ enum class EditorPress
     TestPlay,     // T: from the rat's start
     TestPlayHere, // Shift+T: from the cursor's cell
     Map,          // Tab
-    Keys          // F1
+    Keys,         // F1
+    Confirm       // Return: closes the map
 };
 
 // Everything a frame of the editor reads from outside it: the keys held,

@@ -15,7 +15,7 @@
 // editor itself rather than over whatever dialog came before them.
 static EditorSession shown;
 
-static void DrawEditorPicture()
+void DrawEditorPicture()
 {
     DrawGame();
     DrawEditor(shown.cursor, shown.mode, shown.tileIndex, shown.guyKind);
@@ -50,6 +50,7 @@ void PreEdit()
     if (music2)
         Mix_PlayMusic(music2, -1);
     shown = EditorSession();
+    StartEditorSession();
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     FollowCursor(shown.cursor);
     if (!whole)
@@ -72,6 +73,12 @@ static bool resumeSession = false;
 EditorSession& CurrentEditorSession() { return session; }
 
 void ResumeEditorSession() { resumeSession = true; }
+
+void StartEditorSession()
+{
+    session = EditorSession();
+    resumeSession = false;
+}
 
 void RunEditor(EditorInput (*source)())
 {

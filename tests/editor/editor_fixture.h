@@ -19,6 +19,7 @@ protected:
         ASSERT_TRUE(StartGame());
         TheEditHistory().Clear();
         ResetGameState();
+        StartEditorSession();
         InstallFakeClock(1000);
         // The level, its backup and any temporary file a killed save left.
         for (const auto& entry : std::filesystem::directory_iterator("."))
