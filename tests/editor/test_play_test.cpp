@@ -75,6 +75,7 @@ TEST_F(EditorTest, TestPlayComesBackToTheEditorAsItWasAndUndoGoesOn)
         {EditorPress::TestPlay, true, 0, 0},
         {EditorPress::TestPlayHere, true, 64, -28},
         {EditorPress::TestPlay, false, 0, 0},
+        {EditorPress::TestPlayHere, false, 64, -28},
     };
     for (const auto& c : cases)
     {
