@@ -1,4 +1,3 @@
-#include <deque>
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "editor/level_map.h"
@@ -7,57 +6,35 @@
 namespace
 {
 
-std::deque<EditorInput> frames;
-EditorInput Next()
-{
-    EditorInput in;
-    in.press = EditorPress::Close; // a script run out closes the window
-    if (!frames.empty())
-    {
-        in = frames.front();
-        frames.pop_front();
-    }
-    return in;
-}
-
-EditorInput Held(bool EditorInput::*key, bool shift, EditorPress press = EditorPress::None)
-{
-    EditorInput in;
-    if (key)
-        in.*key = true;
-    in.shift = shift;
-    in.press = press;
-    return in;
-}
-
 void EditorBelow() {}
 
 // The map's arrows move its own cursor, Shift eight cells; Tab or Return
-// takes the editor's cursor there, Escape leaves it where it was.
-TEST_F(EditorTest, MapMovesTheCursorAndTabOrReturnKeepIt)
+// takes the editor's cursor there, Escape leaves it where it was. F1's list
+// stays until any key, a close asks to quit.
+TEST_F(EditorTest, MapMovesTheCursorTabOrReturnKeepItAndTheKeyListWaitsForAKey)
 {
     const struct
     {
-        std::deque<EditorInput> script;
+        const char* frames;
         int x, y;
-    } cases[] = {
-        {{Held(&EditorInput::right, true), Held(&EditorInput::down, false), Held(nullptr, false, EditorPress::Map)},
-         64 + 256,
-         32 + 32},
-        {{Held(&EditorInput::left, true), Held(nullptr, false, EditorPress::Confirm)}, 0, 32},
-        {{Held(&EditorInput::right, true), Held(nullptr, false, EditorPress::Leave)}, 64, 32},
-    };
+    } cases[] = {{"rS d M", 64 + 256, 64}, {"lS C", 0, 32}, {"rS L", 64, 32}};
     for (const auto& c : cases)
     {
         CurrentEditorSession().cursor.SetBothPos(64, 32);
         PushState(EditorBelow);
         PushState(LevelMapState);
-        frames = c.script;
-        RunLevelMap(Next);
+        Script(c.frames);
+        RunLevelMap(Scripted);
         EXPECT_TRUE(IsTopState(EditorBelow));
         EXPECT_EQ(CurrentEditorSession().cursor.GetXPos(), c.x);
         EXPECT_EQ(CurrentEditorSession().cursor.GetYPos(), c.y);
-        PopState();
+    }
+    for (bool close : {false, true})
+    {
+        PushState(EditorKeysState);
+        close ? PushQuitEvent() : PushKeyPress(SDLK_a);
+        EditorKeysState();
+        EXPECT_TRUE(IsTopState(close ? QuitToDosState : EditorBelow));
     }
 }
 
@@ -70,52 +47,14 @@ TEST_F(EditorTest, MapShowsEveryCellByWhatItHolds)
     LocatedThing cursor;
     cursor.SetBothPos(6112, 480);
     DrawLevelMap(cursor);
-    const int x0 = (640 - 192 * 3) / 2, y0 = (480 - 31 * 3) / 2, bottom = y0 + 30 * 3 + 1;
-    const struct
-    {
-        int x, y;
-        Uint32 rgb;
-    } cells[] = {
-        {x0 + 1, bottom, 0xB9B9B9},
-        {x0 + 4, bottom, 0x464646},
-        {x0 + 7, bottom, 0x285AE6},
-        {x0 + 10, bottom, 0xFAD71E},
-        {x0 + 13, bottom, 0x28C85A},
-        {x0 + 16, bottom, 0xEB32EB},
-        {x0 + 191 * 3 + 1, y0 + 1, 0xD76E1E},
-        {x0 + 100 * 3 + 1, bottom, 0xFF96B4},
-        {x0 + 191 * 3 + 1, y0 + 46, 0xFF0000},
-        {x0 + 50 * 3 + 1, y0 + 50, 0x101018},
-    };
-    for (const auto& c : cells)
-        EXPECT_EQ(PixelRGB(screen, c.x, c.y), c.rgb) << c.x << "," << c.y;
-}
-
-} // namespace
-
-namespace
-{
-
-// F1's key list stays over the editor until any key; a close asks to quit.
-TEST_F(EditorTest, KeyListStaysUntilAnyKey)
-{
-    for (bool close : {false, true})
-    {
-        ResetGameState();
-        PushState(EditorBelow);
-        PushState(EditorKeysState);
-        SDL_Event up{};
-        up.key.type = SDL_KEYUP;
-        up.key.keysym.sym = SDLK_F1;
-        SDL_PushEvent(&up); // the release of F1 itself
-        if (close)
-            PushQuitEvent();
-        else
-            PushKeyPress(SDLK_a);
-        EditorKeysState();
-        EXPECT_TRUE(IsTopState(close ? QuitToDosState : EditorBelow));
-        EXPECT_EQ(StateStack.size(), close ? 2u : 1u);
-    }
+    const int x0 = (640 - 192 * 3) / 2 + 1, y0 = (480 - 31 * 3) / 2 + 1, bottom = y0 + 30 * 3;
+    // The bottom row's cells 0 to 5, the burger, the rat's start, the cursor, nothing.
+    const int at[][2] = {{0, bottom},  {3, bottom},   {6, bottom},       {9, bottom},        {12, bottom},
+                         {15, bottom}, {191 * 3, y0}, {100 * 3, bottom}, {191 * 3, y0 + 45}, {50 * 3, y0 + 50}};
+    const Uint32 rgb[] = {0xB9B9B9, 0x464646, 0x285AE6, 0xFAD71E, 0x28C85A,
+                          0xEB32EB, 0xD76E1E, 0xFF96B4, 0xFF0000, 0x101018};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(PixelRGB(screen, x0 + at[i][0], at[i][1]), rgb[i]) << i;
 }
 
 } // namespace

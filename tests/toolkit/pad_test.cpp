@@ -85,15 +85,6 @@ TEST(PadMapping, ButtonsAndStickStandForTheKeysOfEachContext)
                     c.play == VEK_PadButtonKey(c.button, VEK_PAD_PLAY) &&
                     c.editor == VEK_PadButtonKey(c.button, VEK_PAD_EDITOR))
             << c.button;
-    // With the editor's Shift held, Guide sets the rat's start; the others
-    // keep their keys, and only undo carries Ctrl.
-    for (int button = 0; button < 32; ++button)
-    {
-        EXPECT_EQ(VEK_PadButtonKey(button, VEK_PAD_EDITOR, true),
-                  button == 8 ? SDLK_r : VEK_PadButtonKey(button, VEK_PAD_EDITOR));
-        EXPECT_EQ(VEK_PadButtonMods(button, VEK_PAD_EDITOR), button == 9 ? KMOD_LCTRL : KMOD_NONE);
-        EXPECT_EQ(VEK_PadButtonMods(button, VEK_PAD_PLAY), KMOD_NONE);
-    }
     struct Tilt
     {
         int axis, value;
