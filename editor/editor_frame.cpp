@@ -4,11 +4,12 @@
 #include "app/menu_states.h"
 #include "app/state_stack.h"
 #include "editor/editor.h"
+#include "editor/level_map.h"
+#include "editor/test_play.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "play/level_file.h"
 #include "toolkit/vek_clock.h"
-#include "toolkit/vek_pad.h"
 #include "world/constants.h"
 #include "world/tile_grid.h"
 
@@ -22,42 +23,105 @@ EditorSession::EditorSession() : mode(ELEM_TERRAIN), tileIndex(0), guyKind(GUY_B
 // and never more than the solidity table knows.
 static int TerrainTypeCount() { return std::min(static_cast<int>(terrainClips.size()), TERRAIN_TILES); }
 
-static bool KeyHeld(const Uint8* keys, SDLKey key) { return keys[key] != 0; }
-
-static void HandleOneEvent()
+EditHistory& TheEditHistory()
 {
-    if (!SDL_PollEvent(&event))
-        return;
-    if (event.type == SDL_QUIT)
-        PushState(QuitToDosState);
-    else if (event.type == SDL_KEYDOWN && (event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE))
-        PushState(QuitEditorState);
+    static EditHistory history({tile, cheese, guy, rat});
+    return history;
 }
 
-// One cell in one direction when the cell stays inside the level; the wait
-// only follows a step that happened, so a held arrow at an edge costs
-// nothing.
-static void StepCursor(LocatedThing& cursor, int dx, int dy)
+void EditorLevelChanged()
 {
-    int x = cursor.GetXPos() + dx;
-    int y = cursor.GetYPos() + dy;
-    if (x < 0 || x > LEVEL_WIDTH - 1 || y < 0 || y > LEVEL_HEIGHT - 1)
+    // Undo and redo change the tiles without the editor's removal.
+    TilesEdited();
+}
+
+// Takes back or does again one step and shows the cell it changed.
+static void StepHistory(EditorSession& s, bool back)
+{
+    EditHistory& history = TheEditHistory();
+    history.EndStroke();
+    int x = s.cursor.GetXPos(), y = s.cursor.GetYPos();
+    if (!(back ? history.Undo(x, y) : history.Redo(x, y)))
+        return;
+    s.cursor.SetBothPos(x, y);
+    EditorLevelChanged();
+}
+
+// The rat stands on the cell's bottom edge, left edges aligned, and starts
+// every life there.
+static void SetRatStart(const EditorSession& s)
+{
+    EditHistory& history = TheEditHistory();
+    history.EndStroke();
+    RatPlace place;
+    place.x = place.startX = s.cursor.GetXPos();
+    place.y = place.startY = s.cursor.GetYPos() + TILE_HEIGHT - RAT_HEIGHT;
+    if (history.MoveRat(place, s.cursor.GetXPos(), s.cursor.GetYPos()))
+        EditorLevelChanged();
+}
+
+static void TakePress(EditorSession& s, EditorPress press)
+{
+    switch (press)
+    {
+    case EditorPress::Close:
+        PushState(QuitToDosState);
+        break;
+    case EditorPress::Leave:
+        PushState(QuitEditorState);
+        break;
+    case EditorPress::Undo:
+    case EditorPress::Redo:
+        StepHistory(s, press == EditorPress::Undo);
+        break;
+    case EditorPress::RatStart:
+        SetRatStart(s);
+        break;
+    case EditorPress::TestPlay:
+    case EditorPress::TestPlayHere:
+        RequestTestPlay(press == EditorPress::TestPlayHere);
+        break;
+    case EditorPress::Map:
+        PushState(LevelMapState);
+        break;
+    case EditorPress::Keys:
+        PushState(EditorKeysState);
+        break;
+    default:
+        break;
+    }
+}
+
+// Up to `cells` cells in one direction, stopping at the level's edge; the
+// wait only follows a step that happened, so a held arrow at an edge costs
+// nothing.
+static void StepCursor(LocatedThing& cursor, int dx, int dy, int cells)
+{
+    const int x = std::clamp(cursor.GetXPos() + dx * cells, 0, (TILES_WIDE - 1) * TILE_WIDTH);
+    const int y = std::clamp(cursor.GetYPos() + dy * cells, 0, (TILES_HIGH - 1) * TILE_HEIGHT);
+    if (x == cursor.GetXPos() && y == cursor.GetYPos())
         return;
     cursor.SetBothPos(x, y);
     VEK_Delay(EDITOR_MOVE_WAIT_MS);
 }
 
-static void HandleHeldKeys(EditorSession& s, const Uint8* keys)
+void MoveCursorByHeldArrows(LocatedThing& cursor, const EditorInput& input)
 {
-    if (KeyHeld(keys, SDLK_LEFT))
-        StepCursor(s.cursor, -TILE_WIDTH, 0);
-    if (KeyHeld(keys, SDLK_RIGHT))
-        StepCursor(s.cursor, TILE_WIDTH, 0);
-    if (KeyHeld(keys, SDLK_UP))
-        StepCursor(s.cursor, 0, -TILE_HEIGHT);
-    if (KeyHeld(keys, SDLK_DOWN))
-        StepCursor(s.cursor, 0, TILE_HEIGHT);
-    if (KeyHeld(keys, SDLK_HOME))
+    const int cells = input.shift ? EDITOR_QUICK_CELLS : 1;
+    if (input.left)
+        StepCursor(cursor, -TILE_WIDTH, 0, cells);
+    if (input.right)
+        StepCursor(cursor, TILE_WIDTH, 0, cells);
+    if (input.up)
+        StepCursor(cursor, 0, -TILE_HEIGHT, cells);
+    if (input.down)
+        StepCursor(cursor, 0, TILE_HEIGHT, cells);
+}
+
+static void HandleHeldKeys(EditorSession& s, const EditorInput& input)
+{
+    MoveCursorByHeldArrows(s.cursor, input);
+    if (input.home)
     {
         s.mode = static_cast<ELEMENTS>((s.mode + 1) % (ELEM_GUY + 1));
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
@@ -70,24 +134,25 @@ static bool AtCursor(T* thing, const LocatedThing& cursor)
     return thing->GetXPos() == cursor.GetXPos() && thing->GetYPos() == cursor.GetYPos();
 }
 
-// Removes and destroys every element standing exactly on the cursor.
+// Takes every element standing exactly on the cursor out of its list,
+// keeping the order of the rest; the history keeps them for undo.
 template <typename T>
 static void RemoveAtCursor(std::vector<T*>& list, const LocatedThing& cursor)
 {
     auto doomed = std::stable_partition(list.begin(), list.end(), [&](T* thing) { return !AtCursor(thing, cursor); });
     for (auto it = doomed; it != list.end(); ++it)
-        delete *it;
+        TheEditHistory().Discard(*it);
     list.erase(doomed, list.end());
 }
 
-static void GuyActions(EditorSession& s, const Uint8* keys, bool insert, bool remove)
+static void GuyActions(EditorSession& s, const EditorInput& input, bool insert, bool remove)
 {
-    if (KeyHeld(keys, SDLK_PAGEUP))
+    if (input.pageUp)
     {
         s.guyKind = s.guyKind == GUY_BURGER ? GUY_EEL : GUY_BURGER;
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
     }
-    if (KeyHeld(keys, SDLK_PAGEDOWN))
+    if (input.pageDown)
     {
         s.guyKind = s.guyKind == GUY_BURGER ? GUY_EEL : GUY_BURGER;
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
@@ -110,15 +175,15 @@ static void CheeseActions(EditorSession& s, bool insert, bool remove)
         cheese.push_back(new Cheese(s.cursor.GetXPos(), s.cursor.GetYPos()));
 }
 
-static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool remove)
+static void TileActions(EditorSession& s, const EditorInput& input, bool insert, bool remove)
 {
     int types = TerrainTypeCount();
-    if (KeyHeld(keys, SDLK_PAGEUP))
+    if (input.pageUp)
     {
         s.tileIndex = types > 0 ? (s.tileIndex + 1) % types : 0;
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
     }
-    if (KeyHeld(keys, SDLK_PAGEDOWN))
+    if (input.pageDown)
     {
         s.tileIndex = s.tileIndex > 0 ? s.tileIndex - 1 : std::max(types - 1, 0);
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
@@ -134,32 +199,42 @@ static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool r
         tile.push_back(made);
 }
 
-void EditorFrame(EditorSession& s)
+void EditorFrame(EditorSession& s, const EditorInput& input)
 {
-    HandleOneEvent();
-
-    const Uint8* keys = VEK_HeldKeys();
-    HandleHeldKeys(s, keys);
+    TakePress(s, input.press);
+    HandleHeldKeys(s, input);
 
     // Insert clears the cell in the current mode's list before it places,
     // so it replaces rather than stacks.
-    bool insert = KeyHeld(keys, SDLK_INSERT);
-    bool remove = insert || KeyHeld(keys, SDLK_DELETE);
+    bool insert = input.insert;
+    bool remove = insert || input.remove;
+    // One step from pressing Insert or Delete to releasing both.
+    EditHistory& history = TheEditHistory();
+    if (remove)
+        history.BeginStroke(s.cursor.GetXPos(), s.cursor.GetYPos());
     switch (s.mode)
     {
     case ELEM_GUY:
-        GuyActions(s, keys, insert, remove);
+        GuyActions(s, input, insert, remove);
         break;
     case ELEM_CHEESE:
         CheeseActions(s, insert, remove);
         break;
     case ELEM_TERRAIN:
     case ELEM_WATER:
-        TileActions(s, keys, insert, remove);
+        TileActions(s, input, insert, remove);
         break;
     }
+    if (!remove)
+        EndEditStroke();
 
     FollowCursor(s.cursor);
+}
+
+void EndEditStroke()
+{
+    if (TheEditHistory().EndStroke())
+        EditorLevelChanged();
 }
 
 void FollowCursor(const LocatedThing& cursor)

@@ -16,7 +16,7 @@
 // editor itself rather than over whatever dialog came before them.
 static EditorSession shown;
 
-static void DrawEditorPicture()
+void DrawEditorPicture()
 {
     DrawGame();
     DrawEditor(shown.cursor, shown.mode, shown.tileIndex, shown.guyKind);
@@ -55,6 +55,8 @@ static std::vector<std::string> LoadWarning(const LevelLoad& load)
 
 void PreEdit()
 {
+    // What could be undone belongs to the lists the load replaces.
+    TheEditHistory().Clear();
     const LevelLoad load = LoadLevel(EDITOR_LEVEL_FILE);
     const bool whole = load.Whole();
     if (!whole)
@@ -69,6 +71,7 @@ void PreEdit()
     if (music2)
         Mix_PlayMusic(music2, -1);
     shown = EditorSession();
+    StartEditorSession();
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     FollowCursor(shown.cursor);
     if (!whole)
@@ -81,21 +84,51 @@ void PartlyReadState()
     PopState();
 }
 
-void EditorState()
+void EditorState() { RunEditor(ReadEditorInput); }
+
+// The session the editor runs on; it is kept while the map, the key list or
+// a test play is over the editor.
+static EditorSession session;
+static bool resumeSession = false;
+
+EditorSession& CurrentEditorSession() { return session; }
+
+void ResumeEditorSession() { resumeSession = true; }
+
+void StartEditorSession()
 {
-    // Every return to the editor starts a fresh session on the same level.
-    EditorSession session;
+    session = EditorSession();
+    resumeSession = false;
+}
+
+void RunEditor(EditorInput (*source)())
+{
+    // Every other return to the editor starts a fresh session on the same
+    // level.
+    if (!resumeSession)
+        session = EditorSession();
+    resumeSession = false;
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     while (IsTopState(EditorState))
     {
         VEK_SetPadContext(VEK_PAD_EDITOR);
-        EditorFrame(session);
+        EditorFrame(session, source());
         shown = session;
         DrawEditorPicture();
         if (screen)
             VEK_Present(screen);
         CapFrameRate();
     }
+    // A dialog over the editor ends the stroke going.
+    EndEditStroke();
+}
+
+// Leaving for the menu ends what can be undone.
+static void LeaveEditor()
+{
+    TheEditHistory().Clear();
+    PopState();
+    PopState();
 }
 
 void QuitEditorState()
@@ -122,13 +155,11 @@ void QuitEditorState()
             PopState();
             break;
         }
-        PopState();
-        PopState();
+        LeaveEditor();
         break;
     }
     case 2:
-        PopState();
-        PopState();
+        LeaveEditor();
         break;
     default:
         PopState();

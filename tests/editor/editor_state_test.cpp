@@ -12,6 +12,16 @@ namespace
 
 void BottomState() {}
 
+// The live input, with Insert and, when asked, Right held as well.
+bool holdRight = false;
+EditorInput LiveInput()
+{
+    EditorInput input = ReadEditorInput();
+    input.right |= holdRight;
+    input.insert = true;
+    return input;
+}
+
 // Queues the answer to the quit dialog: Down `downs` times, then Enter.
 void PushChoice(int downs)
 {
@@ -40,30 +50,29 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
         PushKeyPress(SDLK_a); // a press and a release: two quiet frames
     PushKeyPress(SDLK_ESCAPE);
     PushQuitEvent();
-    HoldKey(SDLK_RIGHT);
-    HoldKey(SDLK_INSERT);
-    EditorState();
+    holdRight = true;
+    RunEditor(LiveInput);
     // Every frame moved, then placed: the Escape frame too.
     EXPECT_TRUE(tile.size() == 13u && cheese.size() == 1u && IsTopState(QuitEditorState));
     ASSERT_TRUE(camera.GetXSize() == EDITOR_PANEL_X && camera.GetXPos() > 0);
 
-    ReleaseAllKeys();
     DrainEvents();
     PushChoice(0); // "Continue Editing"
     QuitEditorState();
     PushKeyPress(SDLK_p);
     PushQuitEvent();
-    HoldKey(SDLK_INSERT);
-    EditorState();
+    holdRight = false;
+    RunEditor(LiveInput);
     ASSERT_EQ(tile.size(), 14u);
     EXPECT_TRUE(tile.back()->GetXPos() == 0 && tile.back()->GetYPos() == 0) << "the cursor did not start afresh";
     EXPECT_TRUE(camera.GetXPos() == 0 && camera.GetYPos() == 0 && IsTopState(QuitEditorState));
+    EXPECT_EQ(TheEditHistory().UndoCount(), 2u) << "the steps did not live through Continue Editing";
 
     PopState();
     DrainEvents();
     PushQuitEvent(); // closing the window
     PushKeyPress(SDLK_ESCAPE);
-    EditorState();
+    RunEditor(ReadEditorInput);
     EXPECT_TRUE(IsTopState(QuitToDosState));
 }
 
@@ -98,10 +107,10 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         size_t depth;
         const char* file;
     } cases[] = {
-        {0, false, EditorState, 2, OLD},                         // "Continue Editing"
-        {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\n"}, // "Save and Quit"
-        {2, false, BottomState, 1, OLD},                         // "Quit Without Saving"
-        {1, true, EditorState, 2, OLD},                          // a save that cannot be written
+        {0, false, EditorState, 2, OLD},                                            // "Continue Editing"
+        {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\nTerrain\n0 30 1 0\n"}, // "Save and Quit"
+        {2, false, BottomState, 1, OLD},                                            // "Quit Without Saving"
+        {1, true, EditorState, 2, OLD},                                             // a save that cannot be written
     };
     int dialogTop = -1;
     for (const auto& c : cases)
@@ -109,13 +118,15 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         SCOPED_TRACE(testing::Message() << c.downs << " down, blocked " << c.blocked);
         ResetGameState();
         Load(OLD);
+        EditorSession s;
+        Play(s, "i ."); // a step, kept until the editor is left
         if (c.blocked)
             fs::permissions(EDITOR_LEVEL_FILE, fs::perms(0444));
         rat.SetBothPos(5, 6);
         PushState(BottomState);
         PushState(EditorState);
         PushKeyPress(SDLK_ESCAPE);
-        EditorState(); // one frame drawn, then the quit dialog is pushed
+        RunEditor(ReadEditorInput); // one frame drawn, then the quit dialog is pushed
         const std::vector<Uint8> editor = Screenshot();
         PushChoice(c.downs);
         if (c.blocked)
@@ -125,7 +136,8 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         EXPECT_EQ(SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_EVENTMASK(SDL_KEYDOWN)), 0) << "a key press left unread";
         EXPECT_TRUE(IsTopState(c.top) && StateStack.size() == c.depth);
         EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), c.file);
-        EXPECT_EQ(guy.size(), 1u); // the level is still in memory
+        EXPECT_TRUE(guy.size() == 1u && tile.size() == 1u); // the level is still in memory
+        EXPECT_EQ(TheEditHistory().UndoCount(), c.top == BottomState ? 0u : 1u);
         // The failure message, smaller than the quit dialog, shows boxed over
         // the editor alone: the dialog's top lines are gone, the box's edge
         // is its first changed row.
