@@ -11,6 +11,7 @@
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "app/video_start.h"
+#include "editor/autosave.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
@@ -80,6 +81,8 @@ int SDL_main(int argc, char* argv[])
     PushState(MenuState);
     RunStates();
 
+    // The editor's last edits are on disk before anything else goes.
+    FinishAutosave();
     clean_up();
     return 0;
 }

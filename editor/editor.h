@@ -1,5 +1,8 @@
 #pragma once
+#include <SDL_ttf.h>
+#include <initializer_list>
 #include <string>
+#include <vector>
 #include "world/things.h"
 
 enum ELEMENTS
@@ -20,6 +23,10 @@ enum GUYS
 // the copy of it each save keeps.
 const char* const EDITOR_LEVEL_FILE = "levelmap0";
 const char* const EDITOR_BACKUP_FILE = "levelmap0.bak";
+// The level as the editor holds it, written a moment after each change
+// until the level is saved, and where a thrown-away edit is kept.
+const char* const EDITOR_AUTOSAVE_FILE = "levelmap0.autosave";
+const char* const EDITOR_DISCARDED_FILE = "levelmap0.discarded";
 
 // Waits that pace a held key: one cursor step, one mode or kind change.
 const unsigned EDITOR_MOVE_WAIT_MS = 50;
@@ -57,6 +64,11 @@ void EditorFrame(EditorSession& session);
 void FollowCursor(const LocatedThing& cursor);
 void DrawEditor(LocatedThing cursor, ELEMENTS mode, int tileIndex, GUYS guyKind);
 void QuitEditorState();
+// The level and the panel as the editor last showed them, for its dialogs
+// to be drawn over.
+void DrawEditorPicture();
+// A message over the editor, boxed as the other dialogs are, until Return.
+void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Font* headerFont);
 // Writes the level to "levelmap0", after keeping the file it replaces as
 // "levelmap0.bak"; false when either could not be written, in which case
 // "levelmap0" is left as it was.
@@ -66,3 +78,19 @@ bool SaveEdit();
 // is written where it stands, unless play would kill it there at once or it
 // stands outside the level's width: then at its start point.
 std::string LevelFileText();
+
+// One record of the level file: its tag and its two or four numbers.
+struct LevelRecord
+{
+    std::string tag;
+    int numbers[4];
+    int count;
+};
+// The level's records in file order, as plain values: copying them is
+// quick enough for a frame, and they can be formatted on another thread.
+struct LevelSnapshot
+{
+    std::vector<LevelRecord> records;
+};
+LevelSnapshot SnapshotLevel();
+std::string FormatLevel(const LevelSnapshot& level);

@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
+#include "editor/autosave.h"
 #include "editor/editor.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -162,6 +163,8 @@ void EditorFrame(EditorSession& s)
         TileActions(s, keys, insert, remove);
         break;
     }
+    if (remove)
+        NoteLevelChanged();
 
     FollowCursor(s.cursor);
 }

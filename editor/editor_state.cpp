@@ -3,7 +3,9 @@
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
+#include "editor/autosave.h"
 #include "editor/editor.h"
+#include "editor/recovery.h"
 #include "play/draw.h"
 #include "play/level_file.h"
 #include "toolkit/vek_display.h"
@@ -15,14 +17,13 @@
 // editor itself rather than over whatever dialog came before them.
 static EditorSession shown;
 
-static void DrawEditorPicture()
+void DrawEditorPicture()
 {
     DrawGame();
     DrawEditor(shown.cursor, shown.mode, shown.tileIndex, shown.guyKind);
 }
 
-// A message over the editor, boxed as the other dialogs are, until Return.
-static void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Font* headerFont)
+void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Font* headerFont)
 {
     VekMenu menu;
     menu.Reset();
@@ -37,6 +38,7 @@ static void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Fo
 
 void PreEdit()
 {
+    const RecoveryOffer recovery = DecideRecovery();
     const bool whole = LoadLevel(EDITOR_LEVEL_FILE).Whole();
     // A level without a rat record leaves the rat where it was. Drawing it
     // needs its sheet and clips; its place is the level's business, and a
@@ -50,8 +52,14 @@ void PreEdit()
     shown = EditorSession();
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     FollowCursor(shown.cursor);
+    BeginAutosave(recovery == RecoveryOffer::Unreadable);
+    // Pushed last, shown first: unsaved edits come before the warning.
     if (!whole)
         PushState(PartlyReadState);
+    if (recovery == RecoveryOffer::Offer)
+        PushState(RecoverEditsState);
+    else if (recovery == RecoveryOffer::Unreadable)
+        PushState(UnreadableAutosaveState);
 }
 
 void PartlyReadState()
@@ -74,6 +82,9 @@ void EditorState()
         if (screen)
             VEK_Present(screen);
         CapFrameRate();
+        // After the pacing, which empties the stack when the program is
+        // asked to end: the level of this frame is then handed over.
+        AutosaveEditorFrame();
     }
 }
 
@@ -99,10 +110,12 @@ void QuitEditorState()
             PopState();
             break;
         }
+        EndAutosaveSaved();
         PopState();
         PopState();
         break;
     case 2:
+        EndAutosaveDiscarded();
         PopState();
         PopState();
         break;

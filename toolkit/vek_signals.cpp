@@ -16,6 +16,7 @@ void VEK_CatchTerminationSignals()
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 bool VEK_TerminationRequested() { return terminationRequested != 0; }
