@@ -1,0 +1,152 @@
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include "app/state_stack.h"
+#include "editor/autosave.h"
+#include "editor/recovery.h"
+#include "tests/editor/editor_fixture.h"
+
+namespace
+{
+const char* const AUTOSAVE = EDITOR_AUTOSAVE_FILE;
+const char* const LEVEL = "Rat\n0 900\nCheese\n32 32\n";
+const char* const EDITED = "Rat\n0 900\nCheese\n32 32\nTerrain\n0 30 1 0\n";
+const char* const PARTLY = "Rat\n0 900\nCheese\n32";
+
+// What a name is, without opening it (a FIFO would block a read).
+std::string Kind(const char* name)
+{
+    struct stat st;
+    return lstat(name, &st) != 0 ? "none" : std::to_string(st.st_mode) + "/" + std::to_string(st.st_size);
+}
+
+std::vector<StateFunction> EnterEditor()
+{
+    PushState(EditorState);
+    PreEdit();
+    std::vector<StateFunction> shown;
+    for (; !IsTopState(EditorState); PopState())
+        shown.push_back(StateStack.top().StatePointer);
+    return shown;
+}
+
+// Entering the editor shows, top first, the dialogs of each case and
+// touches neither file.
+TEST_F(EditorTest, RecoveryIsOfferedOnlyForAWholeAutosaveOfAnotherLevelAndBeforeThePartlyReadWarning)
+{
+    const StateFunction offer = RecoverEditsState, unreadable = UnreadableAutosaveState, partly = PartlyReadState;
+    auto text = [](const char* t) { return [t] { WriteFile(AUTOSAVE, t); }; };
+    const struct
+    {
+        const char* what;
+        const char* level;
+        std::function<void()> autosave;
+        std::vector<StateFunction> shown;
+    } cases[] = {
+        {"no autosave", LEVEL, [] {}, {}},
+        {"a link to nothing", LEVEL, [] { symlink("gone", AUTOSAVE); }, {}},
+        {"the same bytes", LEVEL, text(LEVEL), {}},
+        {"the same level written otherwise", "Cheese\r\n32 32\r\nRat\r\n0 900\r\n", text(LEVEL), {}},
+        {"another level", LEVEL, text(EDITED), {offer}},
+        {"another level, no levelmap0", nullptr, text(EDITED), {offer}},
+        {"cut inside a record", LEVEL, text("Rat\n0 900\nTerrain\n0 30"), {unreadable}},
+        {"cut inside a tag", LEVEL, text("Rat\n0 900\nTerr"), {unreadable}},
+        {"empty", LEVEL, text(""), {unreadable}},
+        {"a folder", LEVEL, [] { mkdir(AUTOSAVE, 0755); }, {unreadable}},
+        {"a FIFO", LEVEL, [] { mkfifo(AUTOSAVE, 0644); }, {unreadable}},
+        {"another level, levelmap0 partly read", PARTLY, text(EDITED), {offer, partly}},
+        {"no autosave, levelmap0 partly read", PARTLY, [] {}, {partly}},
+        {"unreadable, levelmap0 partly read", PARTLY, text(""), {unreadable, partly}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(AUTOSAVE);
+        std::filesystem::remove(EDITOR_LEVEL_FILE);
+        if (c.level)
+            WriteFile(EDITOR_LEVEL_FILE, c.level);
+        c.autosave();
+        const std::string before = Kind(AUTOSAVE);
+        EXPECT_EQ(EnterEditor(), c.shown);
+        EXPECT_EQ(Kind(AUTOSAVE), before);
+        EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), c.level ? c.level : "");
+        ResetGameState();
+    }
+}
+
+// Edits reach the autosave through a link; "Yes" opens them unsaved, "No"
+// keeps them aside; saving removes the autosave, quitting unsaved keeps it.
+TEST_F(EditorTest, EditsAreAutosavedAndEachAnswerAndEndingPutsThemWhereTheyBelong)
+{
+    WriteFile(EDITOR_LEVEL_FILE, LEVEL);
+    symlink("elsewhere", AUTOSAVE);
+    EnterEditor();
+    EditorSession s;
+    FrameHolding(s, SDLK_INSERT);
+    AutosaveEditorFrame();
+    FinishAutosave();
+    EXPECT_TRUE(ReadFile("elsewhere") == EDITED && std::filesystem::is_symlink(AUTOSAVE));
+
+    for (bool yes : {true, false})
+    {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        WriteFile(AUTOSAVE, EDITED);
+        ASSERT_EQ(EnterEditor(), std::vector<StateFunction>{RecoverEditsState});
+        PushState(RecoverEditsState);
+        if (!yes)
+            PushKeyPress(SDLK_DOWN);
+        PushKeyPress(SDLK_RETURN);
+        RecoverEditsState();
+        EXPECT_EQ(LevelFileText(), yes ? EDITED : LEVEL);
+        EXPECT_EQ(ReadFile(AUTOSAVE), yes ? EDITED : "");
+        EXPECT_EQ(ReadFile(EDITOR_DISCARDED_FILE), yes ? "" : EDITED);
+        EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), LEVEL);
+        (yes ? EndAutosaveSaved : EndAutosaveDiscarded)();
+        EXPECT_TRUE(!FileExists(AUTOSAVE) && ReadFile(EDITOR_DISCARDED_FILE) == (yes ? "" : EDITED));
+        ResetGameState();
+    }
+}
+
+// A change comes to the writer at once, the next one no sooner than the
+// handover wait unless the editor leaves the top; a failed write is told
+// once and editing goes on; a kept autosave is never written.
+TEST_F(EditorTest, HandoversAreSpacedAndAFailedWriteIsToldOnce)
+{
+    WriteFile(EDITOR_LEVEL_FILE, LEVEL);
+    EnterEditor();
+    EditorSession s;
+    FrameHolding(s, SDLK_INSERT);
+    AutosaveEditorFrame();
+    s.cursor.SetBothPos(32, 0);
+    FrameHolding(s, SDLK_INSERT);
+    AdvanceFakeClock(AUTOSAVE_HANDOVER_MS - 1);
+    AutosaveEditorFrame();
+    FinishAutosave();
+    EXPECT_EQ(ReadFile(AUTOSAVE), EDITED);
+
+    std::filesystem::remove(AUTOSAVE);
+    mkdir(AUTOSAVE, 0755);
+    BeginAutosave(false);
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 3; ++i)
+    {
+        NoteLevelChanged();
+        AdvanceFakeClock(AUTOSAVE_HANDOVER_MS);
+        AutosaveEditorFrame();
+    }
+    PopState();
+    NoteLevelChanged();
+    AutosaveEditorFrame();
+    FinishAutosave();
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+
+    std::filesystem::remove(AUTOSAVE);
+    BeginAutosave(true);
+    NoteLevelChanged();
+    AutosaveEditorFrame();
+    FinishAutosave();
+    EXPECT_FALSE(FileExists(AUTOSAVE));
+}
+} // namespace
