@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -15,6 +17,8 @@
 
 namespace
 {
+const int WRITER_NICENESS = 10;
+
 // The game thread's side: what this run of the editor has noted.
 struct Session
 {
@@ -62,6 +66,9 @@ void WriteOne(const LevelSnapshot& level)
 
 void WriterLoop()
 {
+    // Below the game thread: on a busy machine the writer waits for a core,
+    // never a frame.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), WRITER_NICENESS);
     std::unique_lock<std::mutex> hold(shared.lock);
     for (;;)
     {
