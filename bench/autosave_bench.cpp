@@ -71,12 +71,16 @@ void Print(const char* what, const Series& s)
 void RunFrames(int frames, Series& frame, Series* autosave)
 {
     EditorSession session;
+    // Insert held on the top-left cell: a tile replaced, the level changed,
+    // in every frame.
+    EditorInput input;
+    input.insert = true;
     PushState(EditorState);
     for (int f = 0; f < frames; ++f)
     {
         fakeNow += FRAME_MS;
         const Stamp t0 = Now();
-        EditorFrame(session);
+        EditorFrame(session, input);
         DrawGame();
         DrawEditor(session.cursor, session.mode, session.tileIndex, session.guyKind);
         const Stamp t1 = Now();
@@ -107,11 +111,6 @@ int main(int argc, char* argv[])
     std::istringstream dense(DensestLevelText());
     LoadLevelFrom(dense);
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
-    // Insert held on the top-left cell: a tile replaced, the level changed,
-    // in every frame.
-    SDL_PumpEvents();
-    int keyCount = 0;
-    SDL_GetKeyState(&keyCount)[SDLK_INSERT] = 1;
 
     std::printf("# %zu tiles, %zu enemies, %zu cheese; %d frames each; microseconds\n", tile.size(), guy.size(),
                 cheese.size(), frames);

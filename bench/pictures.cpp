@@ -127,11 +127,13 @@ static void RecordEditor(Recorder& rec)
     std::ofstream(EDITOR_LEVEL_FILE) << shipped.rdbuf();
     PushState(EditorState);
     PreEdit();
-    Uint8* keys = SDL_GetKeyState(NULL);
-    keys[SDLK_RIGHT] = 1;
+    // One frame with the right arrow held, then the leave dialog.
     PushKey(SDLK_ESCAPE);
-    EditorState();
-    keys[SDLK_RIGHT] = 0;
+    RunEditor([] {
+        EditorInput input = ReadEditorInput();
+        input.right = true;
+        return input;
+    });
     rec.Screen("editor");
     PushKey(SDLK_RETURN);
     QuitEditorState();

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+#include "editor/editor_input.h"
 #include "world/things.h"
 
 enum ELEMENTS
@@ -55,11 +56,14 @@ struct EditorSession
 // warning about it on top of the stack, to be shown before editing starts.
 void PreEdit();
 void EditorState();
+// The editor's frames, with their drawing and pacing, while EditorState is
+// on top of the stack; each frame's input comes from source.
+void RunEditor(EditorInput (*source)());
 // "Level Only Partly Read": the warning PreEdit puts up.
 void PartlyReadState();
-// One editor frame without drawing or frame pacing: at most one event, the
-// held keys with their waits, the mode's insert and delete, the camera.
-void EditorFrame(EditorSession& session);
+// One editor frame without drawing or frame pacing: the press, the held
+// keys with their waits, the mode's insert and delete, the camera.
+void EditorFrame(EditorSession& session, const EditorInput& input);
 // Moves the camera as far as the cursor needs it to.
 void FollowCursor(const LocatedThing& cursor);
 void DrawEditor(LocatedThing cursor, ELEMENTS mode, int tileIndex, GUYS guyKind);

@@ -8,7 +8,6 @@
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "toolkit/vek_clock.h"
-#include "toolkit/vek_pad.h"
 #include "world/constants.h"
 #include "world/tile_grid.h"
 
@@ -22,15 +21,11 @@ EditorSession::EditorSession() : mode(ELEM_TERRAIN), tileIndex(0), guyKind(GUY_B
 // and never more than the solidity table knows.
 static int TerrainTypeCount() { return std::min(static_cast<int>(terrainClips.size()), TERRAIN_TILES); }
 
-static bool KeyHeld(const Uint8* keys, SDLKey key) { return keys[key] != 0; }
-
-static void HandleOneEvent()
+static void TakePress(EditorPress press)
 {
-    if (!SDL_PollEvent(&event))
-        return;
-    if (event.type == SDL_QUIT)
+    if (press == EditorPress::Close)
         PushState(QuitToDosState);
-    else if (event.type == SDL_KEYDOWN && (event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_ESCAPE))
+    else if (press == EditorPress::Leave)
         PushState(QuitEditorState);
 }
 
@@ -47,17 +42,17 @@ static void StepCursor(LocatedThing& cursor, int dx, int dy)
     VEK_Delay(EDITOR_MOVE_WAIT_MS);
 }
 
-static void HandleHeldKeys(EditorSession& s, const Uint8* keys)
+static void HandleHeldKeys(EditorSession& s, const EditorInput& input)
 {
-    if (KeyHeld(keys, SDLK_LEFT))
+    if (input.left)
         StepCursor(s.cursor, -TILE_WIDTH, 0);
-    if (KeyHeld(keys, SDLK_RIGHT))
+    if (input.right)
         StepCursor(s.cursor, TILE_WIDTH, 0);
-    if (KeyHeld(keys, SDLK_UP))
+    if (input.up)
         StepCursor(s.cursor, 0, -TILE_HEIGHT);
-    if (KeyHeld(keys, SDLK_DOWN))
+    if (input.down)
         StepCursor(s.cursor, 0, TILE_HEIGHT);
-    if (KeyHeld(keys, SDLK_HOME))
+    if (input.home)
     {
         s.mode = static_cast<ELEMENTS>((s.mode + 1) % (ELEM_GUY + 1));
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
@@ -80,14 +75,14 @@ static void RemoveAtCursor(std::vector<T*>& list, const LocatedThing& cursor)
     list.erase(doomed, list.end());
 }
 
-static void GuyActions(EditorSession& s, const Uint8* keys, bool insert, bool remove)
+static void GuyActions(EditorSession& s, const EditorInput& input, bool insert, bool remove)
 {
-    if (KeyHeld(keys, SDLK_PAGEUP))
+    if (input.pageUp)
     {
         s.guyKind = s.guyKind == GUY_BURGER ? GUY_EEL : GUY_BURGER;
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
     }
-    if (KeyHeld(keys, SDLK_PAGEDOWN))
+    if (input.pageDown)
     {
         s.guyKind = s.guyKind == GUY_BURGER ? GUY_EEL : GUY_BURGER;
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
@@ -110,15 +105,15 @@ static void CheeseActions(EditorSession& s, bool insert, bool remove)
         cheese.push_back(new Cheese(s.cursor.GetXPos(), s.cursor.GetYPos()));
 }
 
-static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool remove)
+static void TileActions(EditorSession& s, const EditorInput& input, bool insert, bool remove)
 {
     int types = TerrainTypeCount();
-    if (KeyHeld(keys, SDLK_PAGEUP))
+    if (input.pageUp)
     {
         s.tileIndex = types > 0 ? (s.tileIndex + 1) % types : 0;
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
     }
-    if (KeyHeld(keys, SDLK_PAGEDOWN))
+    if (input.pageDown)
     {
         s.tileIndex = s.tileIndex > 0 ? s.tileIndex - 1 : std::max(types - 1, 0);
         VEK_Delay(EDITOR_SELECT_WAIT_MS);
@@ -139,28 +134,26 @@ static void TileActions(EditorSession& s, const Uint8* keys, bool insert, bool r
             new InanimateTile(x, y, TERRAIN_SOL[s.tileIndex], s.tileIndex, terrain_ts, &terrainClips[s.tileIndex]));
 }
 
-void EditorFrame(EditorSession& s)
+void EditorFrame(EditorSession& s, const EditorInput& input)
 {
-    HandleOneEvent();
-
-    const Uint8* keys = VEK_HeldKeys();
-    HandleHeldKeys(s, keys);
+    TakePress(input.press);
+    HandleHeldKeys(s, input);
 
     // Insert clears the cell in the current mode's list before it places,
     // so it replaces rather than stacks.
-    bool insert = KeyHeld(keys, SDLK_INSERT);
-    bool remove = insert || KeyHeld(keys, SDLK_DELETE);
+    bool insert = input.insert;
+    bool remove = insert || input.remove;
     switch (s.mode)
     {
     case ELEM_GUY:
-        GuyActions(s, keys, insert, remove);
+        GuyActions(s, input, insert, remove);
         break;
     case ELEM_CHEESE:
         CheeseActions(s, insert, remove);
         break;
     case ELEM_TERRAIN:
     case ELEM_WATER:
-        TileActions(s, keys, insert, remove);
+        TileActions(s, input, insert, remove);
         break;
     }
     if (remove)

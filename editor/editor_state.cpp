@@ -68,7 +68,9 @@ void PartlyReadState()
     PopState();
 }
 
-void EditorState()
+void EditorState() { RunEditor(ReadEditorInput); }
+
+void RunEditor(EditorInput (*source)())
 {
     // Every return to the editor starts a fresh session on the same level.
     EditorSession session;
@@ -76,7 +78,7 @@ void EditorState()
     while (IsTopState(EditorState))
     {
         VEK_SetPadContext(VEK_PAD_EDITOR);
-        EditorFrame(session);
+        EditorFrame(session, source());
         shown = session;
         DrawEditorPicture();
         if (screen)

@@ -83,7 +83,7 @@ TEST_F(EditorTest, EditsAreAutosavedAndEachAnswerAndEndingPutsThemWhereTheyBelon
     symlink("elsewhere", AUTOSAVE);
     EnterEditor();
     EditorSession s;
-    FrameHolding(s, SDLK_INSERT);
+    FrameHolding(s, &EditorInput::insert);
     AutosaveEditorFrame();
     FinishAutosave();
     EXPECT_TRUE(ReadFile("elsewhere") == EDITED && std::filesystem::is_symlink(AUTOSAVE));
@@ -116,10 +116,10 @@ TEST_F(EditorTest, HandoversAreSpacedAndAFailedWriteIsToldOnce)
     WriteFile(EDITOR_LEVEL_FILE, LEVEL);
     EnterEditor();
     EditorSession s;
-    FrameHolding(s, SDLK_INSERT);
+    FrameHolding(s, &EditorInput::insert);
     AutosaveEditorFrame();
     s.cursor.SetBothPos(32, 0);
-    FrameHolding(s, SDLK_INSERT);
+    FrameHolding(s, &EditorInput::insert);
     AdvanceFakeClock(AUTOSAVE_HANDOVER_MS - 1);
     AutosaveEditorFrame();
     FinishAutosave();

@@ -29,13 +29,12 @@ protected:
     void TearDown() override { RemoveFakeClock(); }
 
     // One editor frame with exactly the given key held; the time it waited.
-    static Uint32 FrameHolding(EditorSession& s, SDLKey key)
+    static Uint32 FrameHolding(EditorSession& s, bool EditorInput::*key)
     {
         Uint32 before = VEK_GetTicks();
-        ReleaseAllKeys();
-        HoldKey(key);
-        EditorFrame(s);
-        ReleaseAllKeys();
+        EditorInput input;
+        input.*key = true;
+        EditorFrame(s, input);
         return VEK_GetTicks() - before;
     }
     static EditorSession SessionAt(int x, int y, ELEMENTS mode, int tileIndex = 0)

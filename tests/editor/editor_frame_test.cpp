@@ -20,33 +20,33 @@ TEST_F(EditorTest, HeldKeysMoveTheCursorAndPickModeAndTypeWithAWait)
         int x, y;
         ELEMENTS mode;
         int type;
-        SDLKey key;
+        bool EditorInput::*key;
         const char* want;
         Uint32 wait;
     } cases[] = {
-        {0, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0 0", 0},
-        {32, 480, ELEM_TERRAIN, 0, SDLK_LEFT, "0,480 0 0 0", 50},
-        {320, 0, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 0},
-        {320, 32, ELEM_TERRAIN, 0, SDLK_UP, "320,0 0 0 0", 50},
-        {6112, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0 0", 0},
-        {6080, 0, ELEM_TERRAIN, 0, SDLK_RIGHT, "6112,0 0 0 0", 50},
-        {0, 960, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 0},
-        {0, 928, ELEM_TERRAIN, 0, SDLK_DOWN, "0,960 0 0 0", 50},
-        {0, 0, ELEM_TERRAIN, 0, SDLK_HOME, "0,0 1 0 0", 90},
-        {0, 0, ELEM_WATER, 0, SDLK_HOME, "0,0 2 0 0", 90},
-        {0, 0, ELEM_CHEESE, 0, SDLK_HOME, "0,0 3 0 0", 90},
-        {0, 0, ELEM_GUY, 0, SDLK_HOME, "0,0 0 0 0", 90},
-        {0, 0, ELEM_TERRAIN, 0, SDLK_PAGEDOWN, "0,0 0 17 0", 90},
-        {0, 0, ELEM_TERRAIN, 17, SDLK_PAGEUP, "0,0 0 0 0", 90},
-        {0, 0, ELEM_GUY, 7, SDLK_PAGEUP, "0,0 3 7 1", 90},
-        {0, 0, ELEM_GUY, 7, SDLK_PAGEDOWN, "0,0 3 7 1", 90},
-        {0, 0, ELEM_CHEESE, 7, SDLK_PAGEUP, "0,0 2 7 0", 0},
+        {0, 480, ELEM_TERRAIN, 0, &EditorInput::left, "0,480 0 0 0", 0},
+        {32, 480, ELEM_TERRAIN, 0, &EditorInput::left, "0,480 0 0 0", 50},
+        {320, 0, ELEM_TERRAIN, 0, &EditorInput::up, "320,0 0 0 0", 0},
+        {320, 32, ELEM_TERRAIN, 0, &EditorInput::up, "320,0 0 0 0", 50},
+        {6112, 0, ELEM_TERRAIN, 0, &EditorInput::right, "6112,0 0 0 0", 0},
+        {6080, 0, ELEM_TERRAIN, 0, &EditorInput::right, "6112,0 0 0 0", 50},
+        {0, 960, ELEM_TERRAIN, 0, &EditorInput::down, "0,960 0 0 0", 0},
+        {0, 928, ELEM_TERRAIN, 0, &EditorInput::down, "0,960 0 0 0", 50},
+        {0, 0, ELEM_TERRAIN, 0, &EditorInput::home, "0,0 1 0 0", 90},
+        {0, 0, ELEM_WATER, 0, &EditorInput::home, "0,0 2 0 0", 90},
+        {0, 0, ELEM_CHEESE, 0, &EditorInput::home, "0,0 3 0 0", 90},
+        {0, 0, ELEM_GUY, 0, &EditorInput::home, "0,0 0 0 0", 90},
+        {0, 0, ELEM_TERRAIN, 0, &EditorInput::pageDown, "0,0 0 17 0", 90},
+        {0, 0, ELEM_TERRAIN, 17, &EditorInput::pageUp, "0,0 0 0 0", 90},
+        {0, 0, ELEM_GUY, 7, &EditorInput::pageUp, "0,0 3 7 1", 90},
+        {0, 0, ELEM_GUY, 7, &EditorInput::pageDown, "0,0 3 7 1", 90},
+        {0, 0, ELEM_CHEESE, 7, &EditorInput::pageUp, "0,0 2 7 0", 0},
     };
     for (const auto& c : cases)
     {
         EditorSession s = SessionAt(c.x, c.y, c.mode, c.type);
-        EXPECT_EQ(FrameHolding(s, c.key), c.wait) << "key " << c.key << " to " << c.want;
-        EXPECT_EQ(Str(s), c.want) << "key " << c.key << " from " << c.x << "," << c.y << " type " << c.type;
+        EXPECT_EQ(FrameHolding(s, c.key), c.wait) << "to " << c.want;
+        EXPECT_EQ(Str(s), c.want) << "from " << c.x << "," << c.y << " type " << c.type;
     }
 }
 
@@ -54,7 +54,7 @@ TEST_F(EditorTest, InsertTerrainReplacesWaterButKeepsTheCheeseOfTheCell)
 {
     Load("Water\n2 27 0 0\nCheese\n64 96\nTerrain\n3 27 2 4\n");
     EditorSession s = SessionAt(64, 96, ELEM_TERRAIN, 3);
-    FrameHolding(s, SDLK_INSERT);
+    FrameHolding(s, &EditorInput::insert);
     EXPECT_EQ(LevelFileText(), "Rat\n0 0\nCheese\n64 96\nTerrain\n3 27 2 4\nTerrain\n2 27 0 3\n");
 }
 
@@ -74,7 +74,7 @@ TEST_F(EditorTest, DeleteRemovesOnlyTheModesElementsExactlyOnTheCursor)
         SCOPED_TRACE(c.mode);
         Load(level);
         EditorSession s = SessionAt(64, 64, c.mode);
-        FrameHolding(s, SDLK_DELETE);
+        FrameHolding(s, &EditorInput::remove);
         EXPECT_EQ((std::vector<size_t>{c.tiles, c.cheeses, c.guys}),
                   (std::vector<size_t>{tile.size(), cheese.size(), guy.size()}));
     }

@@ -12,6 +12,16 @@ namespace
 
 void BottomState() {}
 
+// The live input, with Right and Insert held as well when asked.
+bool holdRightAndInsert = false;
+EditorInput LiveInput()
+{
+    EditorInput input = ReadEditorInput();
+    input.right |= holdRightAndInsert;
+    input.insert |= holdRightAndInsert;
+    return input;
+}
+
 // Queues the answer to the quit dialog: Down `downs` times, then Enter.
 void PushChoice(int downs)
 {
@@ -40,21 +50,22 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
         PushKeyPress(SDLK_a); // a press and a release: two quiet frames
     PushKeyPress(SDLK_ESCAPE);
     PushQuitEvent();
-    HoldKey(SDLK_RIGHT);
-    HoldKey(SDLK_INSERT);
-    EditorState();
+    holdRightAndInsert = true;
+    RunEditor(LiveInput);
     // Every frame moved, then placed: the Escape frame too.
     EXPECT_TRUE(tile.size() == 13u && cheese.size() == 1u && IsTopState(QuitEditorState));
     ASSERT_TRUE(camera.GetXSize() == EDITOR_PANEL_X && camera.GetXPos() > 0);
 
-    ReleaseAllKeys();
     DrainEvents();
     PushChoice(0); // "Continue Editing"
     QuitEditorState();
     PushKeyPress(SDLK_p);
     PushQuitEvent();
-    HoldKey(SDLK_INSERT);
-    EditorState();
+    RunEditor([] {
+        EditorInput input = ReadEditorInput();
+        input.insert = true;
+        return input;
+    });
     ASSERT_EQ(tile.size(), 14u);
     EXPECT_TRUE(tile.back()->GetXPos() == 0 && tile.back()->GetYPos() == 0) << "the cursor did not start afresh";
     EXPECT_TRUE(camera.GetXPos() == 0 && camera.GetYPos() == 0 && IsTopState(QuitEditorState));
@@ -63,7 +74,7 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     DrainEvents();
     PushQuitEvent(); // closing the window
     PushKeyPress(SDLK_ESCAPE);
-    EditorState();
+    RunEditor(ReadEditorInput);
     EXPECT_TRUE(IsTopState(QuitToDosState));
 }
 
@@ -115,7 +126,7 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         PushState(BottomState);
         PushState(EditorState);
         PushKeyPress(SDLK_ESCAPE);
-        EditorState(); // one frame drawn, then the quit dialog is pushed
+        RunEditor(ReadEditorInput); // one frame drawn, then the quit dialog is pushed
         const std::vector<Uint8> editor = Screenshot();
         PushChoice(c.downs);
         if (c.blocked)

@@ -15,7 +15,7 @@ TEST_F(EditorTest, SavedTextIsTheRatThenEnemiesCheeseAndTilesInListOrderAndLoads
     Load("Cheese\n33 44\nEel\n300 400\nWater\n0 30 0 0\nBurger\n10 20\nRat\n-5 7\n");
     for (EditorSession s : {SessionAt(0, 960, ELEM_TERRAIN, 3), SessionAt(32, 960, ELEM_TERRAIN, 17),
                             SessionAt(64, 960, ELEM_CHEESE), SessionAt(64, 960, ELEM_GUY)})
-        FrameHolding(s, SDLK_INSERT);
+        FrameHolding(s, &EditorInput::insert);
     const std::string saved = "Rat\n-5 7\nEel\n300 400\nBurger\n10 20\nBurger\n64 960\nCheese\n33 44\n"
                               "Cheese\n64 960\nWater\n0 30 0 0\nTerrain\n0 0 0 3\nTerrain\n1 0 2 17\n";
     ASSERT_EQ(LevelFileText(), saved);
