@@ -2,6 +2,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <sys/resource.h>
@@ -18,6 +19,8 @@
 namespace
 {
 const int WRITER_NICENESS = 10;
+// As many links as the kernel follows before it gives up.
+const int MAX_LINKS = 40;
 
 // The game thread's side: what this run of the editor has noted.
 struct Session
@@ -47,12 +50,27 @@ struct Shared
 };
 Shared shared;
 
+// Where a chain of links at name ends, made absolute; the name itself when
+// it is no link. The end need not exist.
+std::filesystem::path FinalTarget(const char* name)
+{
+    std::error_code ec;
+    std::filesystem::path path = name;
+    for (int i = 0; i < MAX_LINKS && std::filesystem::is_symlink(path, ec); ++i)
+        path = path.parent_path() / std::filesystem::read_symlink(path, ec);
+    return std::filesystem::weakly_canonical(path, ec);
+}
+
+// Only "Save and Quit" writes "levelmap0": an autosave or discarded file
+// that is a link to it is never written through.
+bool LeadsToLevel(const char* name) { return FinalTarget(name) == FinalTarget(EDITOR_LEVEL_FILE); }
+
 void WriteOne(const LevelSnapshot& level)
 {
     const std::string text = FormatLevel(level);
     if (text == shared.lastWritten)
         return;
-    if (ReplaceFileSafely(EDITOR_AUTOSAVE_FILE, text))
+    if (!LeadsToLevel(EDITOR_AUTOSAVE_FILE) && ReplaceFileSafely(EDITOR_AUTOSAVE_FILE, text))
     {
         shared.lastWritten = text;
         return;
@@ -208,7 +226,8 @@ bool DiscardAutosaveFile()
     // Copied rather than renamed: a link at either name is written through,
     // and neither name ever ends up as anything but a regular file.
     std::string text;
-    if (!ReadRegularFile(EDITOR_AUTOSAVE_FILE, text) || !ReplaceFileSafely(EDITOR_DISCARDED_FILE, text))
+    if (LeadsToLevel(EDITOR_DISCARDED_FILE) || !ReadRegularFile(EDITOR_AUTOSAVE_FILE, text) ||
+        !ReplaceFileSafely(EDITOR_DISCARDED_FILE, text))
         return false;
     RemoveRegularFile(EDITOR_AUTOSAVE_FILE);
     return true;

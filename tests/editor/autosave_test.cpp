@@ -78,7 +78,8 @@ TEST_F(EditorTest, RecoveryIsOfferedOnlyForAWholeAutosaveOfAnotherLevelAndBefore
 // Edits go through a link at "levelmap0.autosave": the first change at
 // once, the next no sooner than the handover wait unless the editor leaves
 // the top; saving removes the file the link leads to. A failed write is
-// told once; an autosave kept as unreadable is never written.
+// told once, and a link to "levelmap0" is never written through; an
+// autosave kept as unreadable is never written.
 TEST_F(EditorTest, AutosaveIsSpacedWrittenThroughALinkToldOnceWhenItFailsAndRemovedBySaving)
 {
     WriteFile(EDITOR_LEVEL_FILE, LEVEL);
@@ -108,18 +109,19 @@ TEST_F(EditorTest, AutosaveIsSpacedWrittenThroughALinkToldOnceWhenItFailsAndRemo
     EXPECT_TRUE(!FileExists("elsewhere") && std::filesystem::is_symlink(AUTOSAVE));
 
     std::filesystem::remove(AUTOSAVE);
-    mkdir(AUTOSAVE, 0755);
     testing::internal::CaptureStderr();
-    for (int i = 0; i < 2; ++i)
+    for (auto bad : {+[] { mkdir(AUTOSAVE, 0755); }, +[] { symlink(EDITOR_LEVEL_FILE, AUTOSAVE); }})
     {
+        bad();
         BeginAutosave(false);
         NoteLevelChanged();
         AutosaveEditorFrame();
         FinishAutosave();
+        std::filesystem::remove(AUTOSAVE);
     }
     const std::string told = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
-    rmdir(AUTOSAVE);
+    EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), LEVEL);
     BeginAutosave(true);
     NoteLevelChanged();
     AutosaveEditorFrame();
