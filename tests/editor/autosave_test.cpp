@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +28,15 @@ std::vector<StateFunction> EnterEditor()
     for (; !IsTopState(EditorState); PopState())
         shown.push_back(StateStack.top().StatePointer);
     return shown;
+}
+
+// A session with one change, handed over and written before it ends.
+void AutosaveOneChange(bool keepFile)
+{
+    BeginAutosave(keepFile);
+    NoteLevelChanged();
+    AutosaveEditorFrame();
+    FinishAutosave();
 }
 
 // Entering the editor shows, top first, the dialogs of each case and
@@ -98,7 +106,7 @@ TEST_F(EditorTest, AutosaveIsSpacedWrittenThroughALinkToldOnceWhenItFailsAndRemo
     BeginAutosave(false);
     NoteLevelChanged();
     AutosaveEditorFrame();
-    PopState();
+    PopState(); // the editor leaves the top: the next change goes at once
     s.cursor.SetBothPos(64, 0);
     FrameHolding(s, &EditorInput::insert);
     AutosaveEditorFrame();
@@ -113,19 +121,13 @@ TEST_F(EditorTest, AutosaveIsSpacedWrittenThroughALinkToldOnceWhenItFailsAndRemo
     for (auto bad : {+[] { mkdir(AUTOSAVE, 0755); }, +[] { symlink(EDITOR_LEVEL_FILE, AUTOSAVE); }})
     {
         bad();
-        BeginAutosave(false);
-        NoteLevelChanged();
-        AutosaveEditorFrame();
-        FinishAutosave();
+        AutosaveOneChange(false);
         std::filesystem::remove(AUTOSAVE);
     }
     const std::string told = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
     EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), LEVEL);
-    BeginAutosave(true);
-    NoteLevelChanged();
-    AutosaveEditorFrame();
-    FinishAutosave();
+    AutosaveOneChange(true);
     EXPECT_FALSE(FileExists(AUTOSAVE));
 }
 } // namespace
