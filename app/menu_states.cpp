@@ -135,7 +135,7 @@ void PauseState()
 
 void QuitToMenuState()
 {
-    TwoOptionDialog(QuitToMenuState, "Quit And Lose Game Progress?", "No", "Yes", [] { PopUntil(MenuState); });
+    TwoOptionDialog(QuitToMenuState, "Quit And Lose Game Progress?", "No", "Yes", [] { PopUntil(GameHome()); });
 }
 
 void QuitToDosState() { TwoOptionDialog(QuitToDosState, "Quit This Whole Program?", "No", "Yes", PopAll, true); }

@@ -5,6 +5,7 @@
 //   sumprun-bench [--runs N] [--dense-frames N] [--replays DIR]
 //   sumprun-bench --count SCENARIO logic|draw FRAMES   (under callgrind)
 //   sumprun-bench --pictures DIR                       (reference pictures)
+//   sumprun-bench --editor                             (undo, redo, test play)
 //
 // Run it in a folder holding the game's assets and level files;
 // scripts/bench.sh prepares one.
@@ -27,6 +28,7 @@
 #include "app/menu_states.h"
 #include "app/startup.h"
 #include "app/state_stack.h"
+#include "bench/editor_bench.h"
 #include "bench/frame_driver.h"
 #include "bench/pictures.h"
 #include "play/level_file.h"
@@ -195,6 +197,7 @@ int main(int argc, char* argv[])
     std::string replayDir = "replays";
     std::string countScenario, countPart, picturesDir;
     int countFrames = 0;
+    bool editor = false;
     for (int i = 1; i < argc; ++i)
     {
         std::string a = argv[i];
@@ -212,6 +215,8 @@ int main(int argc, char* argv[])
         }
         else if (a == "--pictures" && i + 1 < argc)
             picturesDir = argv[++i];
+        else if (a == "--editor")
+            editor = true;
         else
         {
             std::fprintf(stderr, "sumprun-bench: unknown argument %s\n", a.c_str());
@@ -233,7 +238,9 @@ int main(int argc, char* argv[])
         return 1;
 
     int status = 0;
-    if (!picturesDir.empty())
+    if (editor)
+        status = TimeEditor();
+    else if (!picturesDir.empty())
         status = WritePictures(picturesDir, scenarios);
     else if (!countScenario.empty())
     {

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+#include "editor/edit_history.h"
 #include "editor/editor_input.h"
 #include "world/things.h"
 
@@ -32,6 +33,8 @@ const char* const EDITOR_DISCARDED_FILE = "levelmap0.discarded";
 // Waits that pace a held key: one cursor step, one mode or kind change.
 const unsigned EDITOR_MOVE_WAIT_MS = 50;
 const unsigned EDITOR_SELECT_WAIT_MS = 90;
+// Cells the cursor goes with Shift held.
+const int EDITOR_QUICK_CELLS = 8;
 // Pause after a save, before the menu comes back.
 const unsigned EDITOR_SAVE_WAIT_MS = 200;
 
@@ -59,20 +62,39 @@ void EditorState();
 // The editor's frames, with their drawing and pacing, while EditorState is
 // on top of the stack; each frame's input comes from source.
 void RunEditor(EditorInput (*source)());
+// The session the editor shows. The map, the key list and a test play ask
+// for it to be kept when the editor runs again; any other return to the
+// editor starts a fresh one.
+EditorSession& CurrentEditorSession();
+void ResumeEditorSession();
+// A fresh session, as entering the editor from the menu starts.
+void StartEditorSession();
 // "Level Only Partly Read": the warning PreEdit puts up.
 void PartlyReadState();
 // One editor frame without drawing or frame pacing: the press, the held
 // keys with their waits, the mode's insert and delete, the camera.
 void EditorFrame(EditorSession& session, const EditorInput& input);
+// The held arrows' steps, one cell each or, with Shift, eight, each with
+// its wait.
+void MoveCursorByHeldArrows(LocatedThing& cursor, const EditorInput& input);
+// The editor's undo and redo, on the world's lists; it lives from entering
+// the editor to leaving it for the menu.
+EditHistory& TheEditHistory();
+// Ends the stroke going, if any, as one step.
+void EndEditStroke();
+// The one place every change of the level passes: the end of an edit
+// step, undo, redo, a move of the rat's start.
+void EditorLevelChanged();
 // Moves the camera as far as the cursor needs it to.
 void FollowCursor(const LocatedThing& cursor);
 void DrawEditor(LocatedThing cursor, ELEMENTS mode, int tileIndex, GUYS guyKind);
 void QuitEditorState();
-// The level and the panel as the editor last showed them, for its dialogs
-// to be drawn over.
+// The editor as its last frame showed it: the level, the cursor, the panel.
 void DrawEditorPicture();
 // A message over the editor, boxed as the other dialogs are, until Return.
 void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Font* headerFont);
+// F1: every editor key with its pad buttons, over the editor, until any key.
+void EditorKeysState();
 // Writes the level to "levelmap0", after keeping the file it replaces as
 // "levelmap0.bak"; false when either could not be written, in which case
 // "levelmap0" is left as it was.

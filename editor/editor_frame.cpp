@@ -5,6 +5,8 @@
 #include "app/state_stack.h"
 #include "editor/autosave.h"
 #include "editor/editor.h"
+#include "editor/level_map.h"
+#include "editor/test_play.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "toolkit/vek_clock.h"
@@ -21,37 +23,105 @@ EditorSession::EditorSession() : mode(ELEM_TERRAIN), tileIndex(0), guyKind(GUY_B
 // and never more than the solidity table knows.
 static int TerrainTypeCount() { return std::min(static_cast<int>(terrainClips.size()), TERRAIN_TILES); }
 
-static void TakePress(EditorPress press)
+EditHistory& TheEditHistory()
 {
-    if (press == EditorPress::Close)
-        PushState(QuitToDosState);
-    else if (press == EditorPress::Leave)
-        PushState(QuitEditorState);
+    static EditHistory history({tile, cheese, guy, rat});
+    return history;
 }
 
-// One cell in one direction when the cell stays inside the level; the wait
-// only follows a step that happened, so a held arrow at an edge costs
-// nothing.
-static void StepCursor(LocatedThing& cursor, int dx, int dy)
+void EditorLevelChanged()
 {
-    int x = cursor.GetXPos() + dx;
-    int y = cursor.GetYPos() + dy;
-    if (x < 0 || x > LEVEL_WIDTH - 1 || y < 0 || y > LEVEL_HEIGHT - 1)
+    // Undo and redo change the tiles without the editor's removal.
+    TilesEdited();
+    NoteLevelChanged();
+}
+
+// Takes back or does again one step and shows the cell it changed.
+static void StepHistory(EditorSession& s, bool back)
+{
+    EditHistory& history = TheEditHistory();
+    history.EndStroke();
+    int x = s.cursor.GetXPos(), y = s.cursor.GetYPos();
+    if (!(back ? history.Undo(x, y) : history.Redo(x, y)))
+        return;
+    s.cursor.SetBothPos(x, y);
+    EditorLevelChanged();
+}
+
+// The rat stands on the cell's bottom edge, left edges aligned, and starts
+// every life there.
+static void SetRatStart(const EditorSession& s)
+{
+    EditHistory& history = TheEditHistory();
+    history.EndStroke();
+    RatPlace place;
+    place.x = place.startX = s.cursor.GetXPos();
+    place.y = place.startY = s.cursor.GetYPos() + TILE_HEIGHT - RAT_HEIGHT;
+    if (history.MoveRat(place, s.cursor.GetXPos(), s.cursor.GetYPos()))
+        EditorLevelChanged();
+}
+
+static void TakePress(EditorSession& s, EditorPress press)
+{
+    switch (press)
+    {
+    case EditorPress::Close:
+        PushState(QuitToDosState);
+        break;
+    case EditorPress::Leave:
+        PushState(QuitEditorState);
+        break;
+    case EditorPress::Undo:
+    case EditorPress::Redo:
+        StepHistory(s, press == EditorPress::Undo);
+        break;
+    case EditorPress::RatStart:
+        SetRatStart(s);
+        break;
+    case EditorPress::TestPlay:
+    case EditorPress::TestPlayHere:
+        RequestTestPlay(press == EditorPress::TestPlayHere);
+        break;
+    case EditorPress::Map:
+        PushState(LevelMapState);
+        break;
+    case EditorPress::Keys:
+        PushState(EditorKeysState);
+        break;
+    default:
+        break;
+    }
+}
+
+// Up to `cells` cells in one direction, stopping at the level's edge; the
+// wait only follows a step that happened, so a held arrow at an edge costs
+// nothing.
+static void StepCursor(LocatedThing& cursor, int dx, int dy, int cells)
+{
+    const int x = std::clamp(cursor.GetXPos() + dx * cells, 0, (TILES_WIDE - 1) * TILE_WIDTH);
+    const int y = std::clamp(cursor.GetYPos() + dy * cells, 0, (TILES_HIGH - 1) * TILE_HEIGHT);
+    if (x == cursor.GetXPos() && y == cursor.GetYPos())
         return;
     cursor.SetBothPos(x, y);
     VEK_Delay(EDITOR_MOVE_WAIT_MS);
 }
 
+void MoveCursorByHeldArrows(LocatedThing& cursor, const EditorInput& input)
+{
+    const int cells = input.shift ? EDITOR_QUICK_CELLS : 1;
+    if (input.left)
+        StepCursor(cursor, -TILE_WIDTH, 0, cells);
+    if (input.right)
+        StepCursor(cursor, TILE_WIDTH, 0, cells);
+    if (input.up)
+        StepCursor(cursor, 0, -TILE_HEIGHT, cells);
+    if (input.down)
+        StepCursor(cursor, 0, TILE_HEIGHT, cells);
+}
+
 static void HandleHeldKeys(EditorSession& s, const EditorInput& input)
 {
-    if (input.left)
-        StepCursor(s.cursor, -TILE_WIDTH, 0);
-    if (input.right)
-        StepCursor(s.cursor, TILE_WIDTH, 0);
-    if (input.up)
-        StepCursor(s.cursor, 0, -TILE_HEIGHT);
-    if (input.down)
-        StepCursor(s.cursor, 0, TILE_HEIGHT);
+    MoveCursorByHeldArrows(s.cursor, input);
     if (input.home)
     {
         s.mode = static_cast<ELEMENTS>((s.mode + 1) % (ELEM_GUY + 1));
@@ -65,13 +135,14 @@ static bool AtCursor(T* thing, const LocatedThing& cursor)
     return thing->GetXPos() == cursor.GetXPos() && thing->GetYPos() == cursor.GetYPos();
 }
 
-// Removes and destroys every element standing exactly on the cursor.
+// Takes every element standing exactly on the cursor out of its list,
+// keeping the order of the rest; the history keeps them for undo.
 template <typename T>
 static void RemoveAtCursor(std::vector<T*>& list, const LocatedThing& cursor)
 {
     auto doomed = std::stable_partition(list.begin(), list.end(), [&](T* thing) { return !AtCursor(thing, cursor); });
     for (auto it = doomed; it != list.end(); ++it)
-        delete *it;
+        TheEditHistory().Discard(*it);
     list.erase(doomed, list.end());
 }
 
@@ -136,13 +207,17 @@ static void TileActions(EditorSession& s, const EditorInput& input, bool insert,
 
 void EditorFrame(EditorSession& s, const EditorInput& input)
 {
-    TakePress(input.press);
+    TakePress(s, input.press);
     HandleHeldKeys(s, input);
 
     // Insert clears the cell in the current mode's list before it places,
     // so it replaces rather than stacks.
     bool insert = input.insert;
     bool remove = insert || input.remove;
+    // One step from pressing Insert or Delete to releasing both.
+    EditHistory& history = TheEditHistory();
+    if (remove)
+        history.BeginStroke(s.cursor.GetXPos(), s.cursor.GetYPos());
     switch (s.mode)
     {
     case ELEM_GUY:
@@ -156,10 +231,20 @@ void EditorFrame(EditorSession& s, const EditorInput& input)
         TileActions(s, input, insert, remove);
         break;
     }
+    // Every frame of a stroke changes the level: the autosave hears of it
+    // at once, not only when the stroke ends.
     if (remove)
         NoteLevelChanged();
+    else
+        EndEditStroke();
 
     FollowCursor(s.cursor);
+}
+
+void EndEditStroke()
+{
+    if (TheEditHistory().EndStroke())
+        EditorLevelChanged();
 }
 
 void FollowCursor(const LocatedThing& cursor)

@@ -2,11 +2,32 @@
 #include "app/globals.h"
 #include "toolkit/vek_pad.h"
 
-EditorPress EditorPressOf(SDLKey key, SDLMod)
+EditorPress EditorPressOf(SDLKey key, SDLMod mods)
 {
-    if (key == SDLK_p || key == SDLK_ESCAPE)
+    const bool ctrl = (mods & KMOD_CTRL) != 0;
+    const bool shift = (mods & KMOD_SHIFT) != 0;
+    switch (key)
+    {
+    case SDLK_p:
+    case SDLK_ESCAPE:
         return EditorPress::Leave;
-    return EditorPress::None;
+    case SDLK_z:
+        return !ctrl ? EditorPress::None : shift ? EditorPress::Redo : EditorPress::Undo;
+    case SDLK_y:
+        return ctrl ? EditorPress::Redo : EditorPress::None;
+    case SDLK_r:
+        return ctrl ? EditorPress::None : EditorPress::RatStart;
+    case SDLK_t:
+        return ctrl ? EditorPress::None : shift ? EditorPress::TestPlayHere : EditorPress::TestPlay;
+    case SDLK_TAB:
+        return EditorPress::Map;
+    case SDLK_F1:
+        return EditorPress::Keys;
+    case SDLK_RETURN:
+        return EditorPress::Confirm;
+    default:
+        return EditorPress::None;
+    }
 }
 
 static EditorPress PressOf(const SDL_Event& e)
@@ -34,5 +55,6 @@ EditorInput ReadEditorInput()
     input.pageDown = keys[SDLK_PAGEDOWN] != 0;
     input.insert = keys[SDLK_INSERT] != 0;
     input.remove = keys[SDLK_DELETE] != 0;
+    input.shift = keys[SDLK_LSHIFT] != 0 || keys[SDLK_RSHIFT] != 0;
     return input;
 }

@@ -6,8 +6,16 @@
 enum class EditorPress
 {
     None,
-    Leave, // P or Escape: the leave dialog
-    Close  // the window's close button
+    Leave,        // P or Escape: the leave dialog
+    Close,        // the window's close button
+    Undo,         // Ctrl+Z
+    Redo,         // Ctrl+Y, Ctrl+Shift+Z
+    RatStart,     // R
+    TestPlay,     // T: from the rat's start
+    TestPlayHere, // Shift+T: from the cursor's cell
+    Map,          // Tab
+    Keys,         // F1
+    Confirm       // Return: closes the map
 };
 
 // Everything a frame of the editor reads from outside it: the keys held,
@@ -24,6 +32,7 @@ struct EditorInput
     bool pageDown = false;
     bool insert = false;
     bool remove = false; // Delete
+    bool shift = false;  // either Shift: the arrows go eight cells
     EditorPress press = EditorPress::None;
 };
 

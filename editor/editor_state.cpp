@@ -38,6 +38,8 @@ void ShowEditorMessage(std::initializer_list<const char*> headers, TTF_Font* hea
 
 void PreEdit()
 {
+    // What could be undone belongs to the lists the load replaces.
+    TheEditHistory().Clear();
     const RecoveryOffer recovery = DecideRecovery();
     const bool whole = LoadLevel(EDITOR_LEVEL_FILE).Whole();
     // A level without a rat record leaves the rat where it was. Drawing it
@@ -50,6 +52,7 @@ void PreEdit()
     if (music2)
         Mix_PlayMusic(music2, -1);
     shown = EditorSession();
+    StartEditorSession();
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     FollowCursor(shown.cursor);
     BeginAutosave(recovery == RecoveryOffer::Unreadable);
@@ -70,10 +73,28 @@ void PartlyReadState()
 
 void EditorState() { RunEditor(ReadEditorInput); }
 
+// The session the editor runs on; it is kept while the map, the key list or
+// a test play is over the editor.
+static EditorSession session;
+static bool resumeSession = false;
+
+EditorSession& CurrentEditorSession() { return session; }
+
+void ResumeEditorSession() { resumeSession = true; }
+
+void StartEditorSession()
+{
+    session = EditorSession();
+    resumeSession = false;
+}
+
 void RunEditor(EditorInput (*source)())
 {
-    // Every return to the editor starts a fresh session on the same level.
-    EditorSession session;
+    // Every other return to the editor starts a fresh session on the same
+    // level.
+    if (!resumeSession)
+        session = EditorSession();
+    resumeSession = false;
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     while (IsTopState(EditorState))
     {
@@ -88,6 +109,16 @@ void RunEditor(EditorInput (*source)())
         // asked to end: the level of this frame is then handed over.
         AutosaveEditorFrame();
     }
+    // A dialog over the editor ends the stroke going.
+    EndEditStroke();
+}
+
+// Leaving for the menu ends what can be undone.
+static void LeaveEditor()
+{
+    TheEditHistory().Clear();
+    PopState();
+    PopState();
 }
 
 void QuitEditorState()
@@ -113,13 +144,11 @@ void QuitEditorState()
             break;
         }
         EndAutosaveSaved();
-        PopState();
-        PopState();
+        LeaveEditor();
         break;
     case 2:
         EndAutosaveDiscarded();
-        PopState();
-        PopState();
+        LeaveEditor();
         break;
     default:
         PopState();

@@ -57,6 +57,8 @@ void RecoverEditsState()
         std::string saved;
         ReadRegularFile(EDITOR_AUTOSAVE_FILE, saved);
         std::istringstream in(saved);
+        // What could be undone belongs to the lists the load replaces.
+        TheEditHistory().Clear();
         LoadLevelFrom(in);
     }
     else if (choice == RECOVER_NO && !DiscardAutosaveFile())

@@ -33,12 +33,21 @@ static void FollowRat()
                   CAMERA_TIGHTNESS_Y, LEVEL_RECT);
 }
 
-// A game that ends replaces everything above the main menu with its result.
+// Where a game returns to: the main menu, or the editor's test play.
+static StateFunction testGameHome = nullptr;
+
+void SetTestGameHome(StateFunction home) { testGameHome = home; }
+
+StateFunction GameHome() { return testGameHome ? testGameHome : MenuState; }
+
+// A game that ends replaces everything above its home with its result. A
+// test play counts for nothing.
 static void EndGame(StateFunction result)
 {
-    PopUntil(MenuState);
+    PopUntil(GameHome());
     PushState(result);
-    RecordHiScore();
+    if (!testGameHome)
+        RecordHiScore();
 }
 
 void RecordHiScore()
@@ -60,6 +69,11 @@ void PrePlay()
     // the game draws the same pictures.
     srand(GameRandomState());
     LoadLevel(LevelFileName(level));
+    StartGameOnLevel();
+}
+
+void StartGameOnLevel()
+{
     gameTimer.Start();
     score = 0;
     rat.SetLives(LIVES);

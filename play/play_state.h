@@ -1,7 +1,16 @@
 #pragma once
+#include "app/state_stack.h"
 #include "play/frame_input.h"
 
 void PrePlay();
+// PrePlay's set-up of a game on the level already in the lists: clock,
+// score, lives, music, camera.
+void StartGameOnLevel();
+// A test play sets the state its game returns to when it ends, in place of
+// the main menu, and clears it (nullptr) afterwards; while it is set, no
+// game end raises the high score.
+void SetTestGameHome(StateFunction home);
+StateFunction GameHome();
 void PlayState();
 void RespawnState();
 

@@ -7,7 +7,9 @@
 # a figure that does not depend on how busy the machine is.
 # Everything printed also goes to bench/results/frames.txt; then the cost
 # of enlarging a shown frame for --scale goes to bench/results/scale.txt,
-# and what autosaving the densest level costs the editor's frames to
+# the editor's undo, redo and test play on the densest level, with the
+# memory a thousand steps hold, to bench/results/editor.txt, and what
+# autosaving the densest level costs the editor's frames to
 # bench/results/autosave.txt.
 #   --runs N     timed runs of each level (5)
 #   --no-count   skip the callgrind counts
@@ -90,3 +92,10 @@ fi
     echo "# The 640x480 picture enlarged by nearest-neighbour, then the whole presentation at scale 3."
     SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy} "$build/bench/scale_bench" 1000
 } | tee "$results/scale.txt"
+
+{
+    echo "# sumprun-bench --editor, $(date -u '+%Y-%m-%d %H:%M UTC'), load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"
+    echo "# Each undo and redo of 1000 one-cell steps and 50 test-play starts and returns, each with the"
+    echo "# tile grid rebuilt after it; budget 10 ms each (thread CPU time), 32 MB for the steps held."
+    (cd "$work" && "$bench" --editor)
+} | tee "$results/editor.txt"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real game in a virtual display:
 # the main menu, Rat Adventure in play and the editor on a copy of that
-# level, into docs/screenshot-{menu,play,editor}.png. Needs a built game
+# level with its map of the level (Tab) open, into
+# docs/screenshot-{menu,play,editor,map}.png. Needs a built game
 # (./scripts/play.sh or the test build) and the test packages
 # (./scripts/install-deps.sh --tests).
 set -uo pipefail
@@ -38,5 +39,14 @@ e2e_hold Down 2500
 e2e_hold Right 800
 sleep 0.5
 shot editor
+
+# The map of the whole level, the cursor moved on it to the arena's floor.
+e2e_tap Tab
+e2e_wait_screen_changes "$E2E_GAME_DIR/editor.png" "$E2E_GAME_DIR/map-open.png"
+e2e_key keydown Shift_L
+e2e_hold Right 1500
+e2e_key keyup Shift_L
+sleep 0.5
+shot map
 e2e_stop_game
-echo "Screenshots written: docs/screenshot-menu.png, docs/screenshot-play.png, docs/screenshot-editor.png"
+echo "Screenshots written: docs/screenshot-{menu,play,editor,map}.png"

@@ -28,18 +28,30 @@ static bool padWatched = false;
 static Uint32 lastPresenceCheck = 0;
 static SDL_EventFilter chainedFilter = nullptr;
 
-SDLKey VEK_PadButtonKey(int button, VekPadContext context)
+// The editor's own keys sit on the buttons Start leaves free: B, X, Y,
+// the shoulders for the tile cycle, Back for the map, Guide for the key
+// list, the sticks' presses for undo and test play. The face button is
+// Shift there: with it, the arrows go eight cells, undo redoes, test play
+// starts from the cursor and Guide sets the rat's start.
+static const SDLKey EDITOR_KEYS[] = {SDLK_LSHIFT, SDLK_INSERT, SDLK_DELETE, SDLK_HOME, SDLK_PAGEDOWN, SDLK_PAGEUP,
+                                     SDLK_TAB,    SDLK_p,      SDLK_F1,     SDLK_z,    SDLK_t};
+static const int GUIDE_BUTTON = 8;
+static const int UNDO_BUTTON = 9;
+
+SDLKey VEK_PadButtonKey(int button, VekPadContext context, bool shifted)
 {
-    // The editor's own keys sit on the buttons left free by the face
-    // button and Start: B, X, Y, then the shoulders for the tile cycle.
-    static const SDLKey editorKeys[] = {SDLK_UNKNOWN, SDLK_INSERT, SDLK_DELETE, SDLK_HOME, SDLK_PAGEDOWN, SDLK_PAGEUP};
+    if (context == VEK_PAD_EDITOR && button >= 0 && button < static_cast<int>(sizeof EDITOR_KEYS / sizeof *EDITOR_KEYS))
+        return shifted && button == GUIDE_BUTTON ? SDLK_r : EDITOR_KEYS[button];
     if (button == FACE_BUTTON)
         return context == VEK_PAD_PLAY ? SDLK_UP : context == VEK_PAD_MENU ? SDLK_RETURN : SDLK_UNKNOWN;
     if (button == START_BUTTON)
         return context == VEK_PAD_MENU ? SDLK_RETURN : SDLK_p;
-    if (context == VEK_PAD_EDITOR && button > 0 && button < static_cast<int>(sizeof editorKeys / sizeof *editorKeys))
-        return editorKeys[button];
     return SDLK_UNKNOWN;
+}
+
+SDLMod VEK_PadButtonMods(int button, VekPadContext context)
+{
+    return context == VEK_PAD_EDITOR && button == UNDO_BUTTON ? KMOD_LCTRL : KMOD_NONE;
 }
 
 SDLKey VEK_PadAxisKey(int axis, int value)
@@ -53,28 +65,32 @@ SDLKey VEK_PadAxisKey(int axis, int value)
 
 void VEK_SetPadContext(VekPadContext context) { padContext = context; }
 
-static void QueueKey(SDLKey key, bool down)
+// Whether the pad holds Shift (the editor's face button).
+static bool PadShift() { return holders[SDLK_LSHIFT] > 0; }
+
+static void QueueKey(SDLKey key, bool down, SDLMod mods)
 {
     SDL_Event e = SDL_Event();
     e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
     e.key.type = e.type;
     e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = key;
+    e.key.keysym.mod = SDLMod(mods | (PadShift() ? KMOD_LSHIFT : KMOD_NONE));
     SDL_PushEvent(&e);
 }
 
 // A key goes down with its first holder and up with its last, so that the
 // d-pad and the stick held the same way make one press.
-static void SetSlot(int slot, SDLKey key)
+static void SetSlot(int slot, SDLKey key, SDLMod mods = KMOD_NONE)
 {
     const SDLKey old = slotKey[slot];
     if (old == key)
         return;
     slotKey[slot] = key;
     if (old != SDLK_UNKNOWN && --holders[old] == 0)
-        QueueKey(old, false);
+        QueueKey(old, false, KMOD_NONE);
     if (key != SDLK_UNKNOWN && holders[key]++ == 0)
-        QueueKey(key, true);
+        QueueKey(key, true, mods);
 }
 
 static void SetHat(Uint8 value)
@@ -92,9 +108,10 @@ bool VEK_PadTranslate(const SDL_Event& event)
     case SDL_JOYBUTTONDOWN:
     case SDL_JOYBUTTONUP:
         if (event.jbutton.button < BUTTON_SLOTS)
-            SetSlot(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN
-                                              ? VEK_PadButtonKey(event.jbutton.button, padContext)
-                                              : SDLK_UNKNOWN);
+            SetSlot(event.jbutton.button,
+                    event.type == SDL_JOYBUTTONDOWN ? VEK_PadButtonKey(event.jbutton.button, padContext, PadShift())
+                                                    : SDLK_UNKNOWN,
+                    VEK_PadButtonMods(event.jbutton.button, padContext));
         return true;
     case SDL_JOYHATMOTION:
         if (event.jhat.hat == 0)

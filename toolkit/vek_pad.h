@@ -16,8 +16,11 @@ enum VekPadContext
 // Stick travel, out of 32767, that is still read as the stick at rest.
 const int VEK_PAD_DEAD_ZONE = 8000;
 
-// The key a button stands for in a context; SDLK_UNKNOWN when none.
-SDLKey VEK_PadButtonKey(int button, VekPadContext context);
+// The key a button stands for in a context, the pad's Shift held or not;
+// SDLK_UNKNOWN when none.
+SDLKey VEK_PadButtonKey(int button, VekPadContext context, bool shifted = false);
+// The modifiers its press carries besides the pad's Shift: Ctrl for undo.
+SDLMod VEK_PadButtonMods(int button, VekPadContext context);
 // The arrow key a position of the left stick (axis 0 across, axis 1 down)
 // stands for; SDLK_UNKNOWN inside the dead zone or for any other axis.
 SDLKey VEK_PadAxisKey(int axis, int value);

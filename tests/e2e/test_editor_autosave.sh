@@ -71,9 +71,10 @@ close_then_answer()
 signals_and_quit_without_saving_keep_the_edits()
 {
     local signal
-    for signal in TERM INT HUP; do
+    for signal in TERM INT HUP TERM-in-test-play; do
         edit_level
-        kill -"$signal" "$E2E_GAME_PID"
+        [[ $signal != *play ]] || { e2e_press t; e2e_wait_screen_changes "$(shot edited)" "$(shot playing)" 10000; }
+        kill -"${signal%%-*}" "$E2E_GAME_PID"
         e2e_expect_status 0
         holds levelmap0.autosave "$LEVEL_EDITED"
         rm "$(file levelmap0.autosave)"
@@ -127,6 +128,6 @@ killed_while_editing()
 
 e2e_case "the close button keeps the edits; Yes restores them, Save and Quit writes them" close_then_answer yes
 e2e_case "the close button keeps the edits; No moves them to levelmap0.discarded" close_then_answer no
-e2e_case "SIGTERM, SIGINT, SIGHUP and Quit Without Saving keep the edits" signals_and_quit_without_saving_keep_the_edits
+e2e_case "SIGTERM (in the editor and in a test play), SIGINT, SIGHUP and Quit Without Saving keep the edits" signals_and_quit_without_saving_keep_the_edits
 e2e_case "$LAUNCHES editors killed while editing leave a recent, whole autosave that recovery saves" killed_while_editing
 e2e_finish

@@ -23,6 +23,7 @@ TEST_F(EditorTest, HeldKeysMoveTheCursorAndPickModeAndTypeWithAWait)
         bool EditorInput::*key;
         const char* want;
         Uint32 wait;
+        bool shift = false;
     } cases[] = {
         {0, 480, ELEM_TERRAIN, 0, &EditorInput::left, "0,480 0 0 0", 0},
         {32, 480, ELEM_TERRAIN, 0, &EditorInput::left, "0,480 0 0 0", 50},
@@ -41,11 +42,17 @@ TEST_F(EditorTest, HeldKeysMoveTheCursorAndPickModeAndTypeWithAWait)
         {0, 0, ELEM_GUY, 7, &EditorInput::pageUp, "0,0 3 7 1", 90},
         {0, 0, ELEM_GUY, 7, &EditorInput::pageDown, "0,0 3 7 1", 90},
         {0, 0, ELEM_CHEESE, 7, &EditorInput::pageUp, "0,0 2 7 0", 0},
+        // Shift: eight cells, stopping at the edge, with the one wait.
+        {6080, 0, ELEM_TERRAIN, 0, &EditorInput::right, "6112,0 0 0 0", 50, true},
+        {6112, 0, ELEM_TERRAIN, 0, &EditorInput::right, "6112,0 0 0 0", 0, true},
+        {320, 0, ELEM_TERRAIN, 0, &EditorInput::left, "64,0 0 0 0", 50, true},
+        {0, 960, ELEM_TERRAIN, 0, &EditorInput::up, "0,704 0 0 0", 50, true},
+        {0, 928, ELEM_TERRAIN, 0, &EditorInput::down, "0,960 0 0 0", 50, true},
     };
     for (const auto& c : cases)
     {
         EditorSession s = SessionAt(c.x, c.y, c.mode, c.type);
-        EXPECT_EQ(FrameHolding(s, c.key), c.wait) << "to " << c.want;
+        EXPECT_EQ(FrameHolding(s, c.key, c.shift), c.wait) << "to " << c.want;
         EXPECT_EQ(Str(s), c.want) << "from " << c.x << "," << c.y << " type " << c.type;
     }
 }

@@ -12,13 +12,13 @@ namespace
 
 void BottomState() {}
 
-// The live input, with Right and Insert held as well when asked.
-bool holdRightAndInsert = false;
+// The live input, with Insert and, when asked, Right held as well.
+bool holdRight = false;
 EditorInput LiveInput()
 {
     EditorInput input = ReadEditorInput();
-    input.right |= holdRightAndInsert;
-    input.insert |= holdRightAndInsert;
+    input.right |= holdRight;
+    input.insert = true;
     return input;
 }
 
@@ -50,7 +50,7 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
         PushKeyPress(SDLK_a); // a press and a release: two quiet frames
     PushKeyPress(SDLK_ESCAPE);
     PushQuitEvent();
-    holdRightAndInsert = true;
+    holdRight = true;
     RunEditor(LiveInput);
     // Every frame moved, then placed: the Escape frame too.
     EXPECT_TRUE(tile.size() == 13u && cheese.size() == 1u && IsTopState(QuitEditorState));
@@ -61,14 +61,12 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     QuitEditorState();
     PushKeyPress(SDLK_p);
     PushQuitEvent();
-    RunEditor([] {
-        EditorInput input = ReadEditorInput();
-        input.insert = true;
-        return input;
-    });
+    holdRight = false;
+    RunEditor(LiveInput);
     ASSERT_EQ(tile.size(), 14u);
     EXPECT_TRUE(tile.back()->GetXPos() == 0 && tile.back()->GetYPos() == 0) << "the cursor did not start afresh";
     EXPECT_TRUE(camera.GetXPos() == 0 && camera.GetYPos() == 0 && IsTopState(QuitEditorState));
+    EXPECT_EQ(TheEditHistory().UndoCount(), 2u) << "the steps did not live through Continue Editing";
 
     PopState();
     DrainEvents();
@@ -109,10 +107,10 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         size_t depth;
         const char* file;
     } cases[] = {
-        {0, false, EditorState, 2, OLD},                         // "Continue Editing"
-        {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\n"}, // "Save and Quit"
-        {2, false, BottomState, 1, OLD},                         // "Quit Without Saving"
-        {1, true, EditorState, 2, OLD},                          // a save that cannot be written
+        {0, false, EditorState, 2, OLD},                                            // "Continue Editing"
+        {1, false, BottomState, 1, "Rat\n5 6\nBurger\n64 64\nTerrain\n0 30 1 0\n"}, // "Save and Quit"
+        {2, false, BottomState, 1, OLD},                                            // "Quit Without Saving"
+        {1, true, EditorState, 2, OLD},                                             // a save that cannot be written
     };
     int dialogTop = -1;
     for (const auto& c : cases)
@@ -120,6 +118,8 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         SCOPED_TRACE(testing::Message() << c.downs << " down, blocked " << c.blocked);
         ResetGameState();
         Load(OLD);
+        EditorSession s;
+        Play(s, "i ."); // a step, kept until the editor is left
         if (c.blocked)
             fs::permissions(EDITOR_LEVEL_FILE, fs::perms(0444));
         rat.SetBothPos(5, 6);
@@ -136,7 +136,8 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         EXPECT_EQ(SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_EVENTMASK(SDL_KEYDOWN)), 0) << "a key press left unread";
         EXPECT_TRUE(IsTopState(c.top) && StateStack.size() == c.depth);
         EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), c.file);
-        EXPECT_EQ(guy.size(), 1u); // the level is still in memory
+        EXPECT_TRUE(guy.size() == 1u && tile.size() == 1u); // the level is still in memory
+        EXPECT_EQ(TheEditHistory().UndoCount(), c.top == BottomState ? 0u : 1u);
         // The failure message, smaller than the quit dialog, shows boxed over
         // the editor alone: the dialog's top lines are gone, the box's edge
         // is its first changed row.

@@ -67,9 +67,18 @@ TEST(PadMapping, ButtonsAndStickStandForTheKeysOfEachContext)
     };
     const SDLKey none = SDLK_UNKNOWN;
     const Case buttons[] = {
-        {0, SDLK_RETURN, SDLK_UP, none}, {1, none, none, SDLK_INSERT},     {2, none, none, SDLK_DELETE},
-        {3, none, none, SDLK_HOME},      {4, none, none, SDLK_PAGEDOWN},   {5, none, none, SDLK_PAGEUP},
-        {6, none, none, none},           {7, SDLK_RETURN, SDLK_p, SDLK_p}, {31, none, none, none},
+        {0, SDLK_RETURN, SDLK_UP, SDLK_LSHIFT},
+        {1, none, none, SDLK_INSERT},
+        {2, none, none, SDLK_DELETE},
+        {3, none, none, SDLK_HOME},
+        {4, none, none, SDLK_PAGEDOWN},
+        {5, none, none, SDLK_PAGEUP},
+        {6, none, none, SDLK_TAB},
+        {7, SDLK_RETURN, SDLK_p, SDLK_p},
+        {8, none, none, SDLK_F1},
+        {9, none, none, SDLK_z},
+        {10, none, none, SDLK_t},
+        {31, none, none, none},
     };
     for (const Case& c : buttons)
         EXPECT_TRUE(c.menu == VEK_PadButtonKey(c.button, VEK_PAD_MENU) &&
