@@ -103,6 +103,11 @@ std::string UsageText()
            "  hiscore               the high score\n"
            "  levelmap0.bak         your level as it was before the editor's last save\n"
            "  levelmap0.partial     a level the editor could read only in part, as it was\n"
+           "  levelmap0.autosave    your unsaved edits, kept until you save; offered back\n"
+           "                        when the editor is entered after the program ended\n"
+           "  levelmap0.discarded   the edits last left with \"Quit Without Saving\" or\n"
+           "                        refused at \"Recover Unsaved Edits?\"; copy it over\n"
+           "                        levelmap0 to get them back\n"
            "  lastgame.replay       the replay of the last game played (see --watch)\n"
            "  settings              the remembered window scale\n";
 }

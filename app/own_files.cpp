@@ -14,8 +14,9 @@ static bool SameFile(const std::string& a, const std::string& b)
 
 bool IsGameOwnFile(const std::string& path)
 {
-    const std::string own[] = {LevelFileName(0),    LevelFileName(1), LevelFileName(2), EDITOR_BACKUP_FILE,
-                               EDITOR_PARTIAL_FILE, HISCORE_FILE,     SETTINGS_FILE};
+    const std::string own[] = {LevelFileName(0),      LevelFileName(1),    LevelFileName(2),
+                               EDITOR_BACKUP_FILE,    EDITOR_PARTIAL_FILE, EDITOR_AUTOSAVE_FILE,
+                               EDITOR_DISCARDED_FILE, HISCORE_FILE,        SETTINGS_FILE};
     const std::filesystem::path asked(path);
     std::string folder = asked.parent_path().string();
     if (folder.empty())

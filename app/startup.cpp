@@ -12,6 +12,8 @@
 #include "app/startup_checks.h"
 #include "app/state_stack.h"
 #include "app/video_start.h"
+#include "editor/autosave.h"
+#include "editor/editor.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
 #include "enemies/projectile.h"
@@ -88,6 +90,8 @@ int SDL_main(int argc, char* argv[])
     PushState(MenuState);
     RunStates();
 
+    // The editor's last edits are on disk before anything else goes.
+    FinishAutosave();
     clean_up();
     return 0;
 }
@@ -382,6 +386,9 @@ void clean_up()
 {
     EndGameRecording();
     FinishRecordingWrites();
+    // A stroke still held at the end would otherwise be settled against
+    // lists ClearWorld has emptied, and its elements freed twice.
+    TheEditHistory().Clear();
     ClearWorld();
     FreeAssets();
     StoreHiScore(hiScore);

@@ -1,5 +1,7 @@
 #pragma once
+#include <SDL_ttf.h>
 #include <string>
+#include <vector>
 #include "editor/edit_history.h"
 #include "editor/editor_input.h"
 #include "world/level_format.h"
@@ -85,6 +87,8 @@ void DrawEditor(LocatedThing cursor, ELEMENTS mode, int tileIndex, GUYS guyKind)
 void QuitEditorState();
 // The editor as its last frame showed it: the level, the cursor, the panel.
 void DrawEditorPicture();
+// A message over the editor, boxed as the other dialogs are, until Return.
+void ShowEditorMessage(const std::vector<std::string>& headers, TTF_Font* headerFont);
 // F1: every editor key with its pad buttons, over the editor, until any key.
 void EditorKeysState();
 // Writes the level to "levelmap0", after keeping the file it replaces as
@@ -99,3 +103,19 @@ bool SaveEditSayingWhy(std::string& why);
 // is written where it stands, unless play would kill it there at once or it
 // stands outside the level's width: then at its start point.
 std::string LevelFileText();
+
+// One record of the level file: its tag and its two or four numbers.
+struct LevelRecord
+{
+    std::string tag;
+    int numbers[4];
+    int count;
+};
+// The level's records in file order, as plain values: copying them is
+// quick enough for a frame, and they can be formatted on another thread.
+struct LevelSnapshot
+{
+    std::vector<LevelRecord> records;
+};
+LevelSnapshot SnapshotLevel();
+std::string FormatLevel(const LevelSnapshot& level);

@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
+#include "editor/autosave.h"
 #include "editor/editor.h"
 #include "editor/level_map.h"
 #include "editor/test_play.h"
@@ -33,6 +34,7 @@ void EditorLevelChanged()
 {
     // Undo and redo change the tiles without the editor's removal.
     TilesEdited();
+    NoteLevelChanged();
 }
 
 // Takes back or does again one step and shows the cell it changed.
@@ -225,7 +227,11 @@ void EditorFrame(EditorSession& s, const EditorInput& input)
         TileActions(s, input, insert, remove);
         break;
     }
-    if (!remove)
+    // Every frame of a stroke changes the level: the autosave hears of it
+    // at once, not only when the stroke ends.
+    if (remove)
+        NoteLevelChanged();
+    else
         EndEditStroke();
 
     FollowCursor(s.cursor);

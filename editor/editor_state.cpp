@@ -4,7 +4,9 @@
 #include "app/globals.h"
 #include "app/menu_states.h"
 #include "app/state_stack.h"
+#include "editor/autosave.h"
 #include "editor/editor.h"
+#include "editor/recovery.h"
 #include "play/draw.h"
 #include "play/level_file.h"
 #include "toolkit/vek_display.h"
@@ -23,7 +25,7 @@ void DrawEditorPicture()
 }
 
 // A message over the editor, boxed as the other dialogs are, until Return.
-static void ShowEditorMessage(const std::vector<std::string>& headers, TTF_Font* headerFont)
+void ShowEditorMessage(const std::vector<std::string>& headers, TTF_Font* headerFont)
 {
     VekMenu menu;
     menu.Reset();
@@ -57,6 +59,7 @@ void PreEdit()
 {
     // What could be undone belongs to the lists the load replaces.
     TheEditHistory().Clear();
+    const RecoveryOffer recovery = DecideRecovery();
     const LevelLoad load = LoadLevel(EDITOR_LEVEL_FILE);
     const bool whole = load.Whole();
     if (!whole)
@@ -74,8 +77,14 @@ void PreEdit()
     StartEditorSession();
     camera.SetBothSize(EDITOR_PANEL_X, SCREEN_HEIGHT);
     FollowCursor(shown.cursor);
+    BeginAutosave(recovery == RecoveryOffer::Unreadable);
+    // Pushed last, shown first: unsaved edits come before the warning.
     if (!whole)
         PushState(PartlyReadState);
+    if (recovery == RecoveryOffer::Offer)
+        PushState(RecoverEditsState);
+    else if (recovery == RecoveryOffer::Unreadable)
+        PushState(UnreadableAutosaveState);
 }
 
 void PartlyReadState()
@@ -118,6 +127,9 @@ void RunEditor(EditorInput (*source)())
         if (screen)
             VEK_Present(screen);
         CapFrameRate();
+        // After the pacing, which empties the stack when the program is
+        // asked to end: the level of this frame is then handed over.
+        AutosaveEditorFrame();
     }
     // A dialog over the editor ends the stroke going.
     EndEditStroke();
@@ -155,10 +167,12 @@ void QuitEditorState()
             PopState();
             break;
         }
+        EndAutosaveSaved();
         LeaveEditor();
         break;
     }
     case 2:
+        EndAutosaveDiscarded();
         LeaveEditor();
         break;
     default:

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
+#include <utility>
 #include "app/globals.h"
 #include "editor/editor.h"
 #include "enemies/guy.h"
@@ -23,21 +24,38 @@ static bool RatCanStartWhereItIs()
            rat.GetXPos() + rat.GetXSize() <= LEVEL_WIDTH;
 }
 
-std::string LevelFileText()
+LevelSnapshot SnapshotLevel()
+{
+    LevelSnapshot level;
+    level.records.reserve(1 + guy.size() + cheese.size() + tile.size());
+    auto add = [&level](std::string tag, int a, int b, int c = 0, int d = 0, int count = 2) {
+        level.records.push_back({std::move(tag), {a, b, c, d}, count});
+    };
+    if (RatCanStartWhereItIs())
+        add("Rat", rat.GetXPos(), rat.GetYPos());
+    else
+        add("Rat", rat.GetStartX(), rat.GetStartY());
+    for (Guy* g : guy)
+        add(g->GetTag(), g->GetXPos(), g->GetYPos());
+    for (Cheese* c : cheese)
+        add(c->GetTag(), c->GetXPos(), c->GetYPos());
+    for (Tile* t : tile)
+        add(t->GetTag(), TileColumn(*t), TileRow(*t), t->GetSolidity(), t->GetTileType(), 4);
+    return level;
+}
+
+std::string FormatLevel(const LevelSnapshot& level)
 {
     std::string text;
-    if (RatCanStartWhereItIs())
-        AppendLevelRecord(text, "Rat", {rat.GetXPos(), rat.GetYPos()});
-    else
-        AppendLevelRecord(text, "Rat", {rat.GetStartX(), rat.GetStartY()});
-    for (Guy* g : guy)
-        AppendLevelRecord(text, g->GetTag(), {g->GetXPos(), g->GetYPos()});
-    for (Cheese* c : cheese)
-        AppendLevelRecord(text, c->GetTag(), {c->GetXPos(), c->GetYPos()});
-    for (Tile* t : tile)
-        AppendLevelRecord(text, t->GetTag(), {TileColumn(*t), TileRow(*t), t->GetSolidity(), t->GetTileType()});
+    for (const LevelRecord& r : level.records)
+        if (r.count == 4)
+            AppendLevelRecord(text, r.tag, {r.numbers[0], r.numbers[1], r.numbers[2], r.numbers[3]});
+        else
+            AppendLevelRecord(text, r.tag, {r.numbers[0], r.numbers[1]});
     return text;
 }
+
+std::string LevelFileText() { return FormatLevel(SnapshotLevel()); }
 
 // Why a write of name failed, in plain words short enough for a line of a
 // dialog in the large font; error is the errno the failed write left.

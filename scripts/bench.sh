@@ -7,8 +7,10 @@
 # a figure that does not depend on how busy the machine is.
 # Everything printed also goes to bench/results/frames.txt; then the cost
 # of enlarging a shown frame for --scale goes to bench/results/scale.txt,
-# and the editor's undo, redo and test play on the densest level, with the
-# memory a thousand steps hold, to bench/results/editor.txt.
+# the editor's undo, redo and test play on the densest level, with the
+# memory a thousand steps hold, to bench/results/editor.txt, and what
+# autosaving the densest level costs the editor's frames to
+# bench/results/autosave.txt.
 #   --runs N     timed runs of each level (5)
 #   --no-count   skip the callgrind counts
 #   --pictures DIR  instead, draw the game's screens headless into DIR: a
@@ -32,7 +34,7 @@ while [[ $# -gt 0 ]]; do
 done
 
 cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target sumprun-bench --target scale_bench >/dev/null
+cmake --build "$build" -j2 --target sumprun-bench --target scale_bench --target autosave_bench >/dev/null
 
 # The benchmark plays in a folder of its own holding what the game reads.
 work=$(mktemp -d "${TMPDIR:-/tmp}/sumprun-bench.XXXXXX")
@@ -77,6 +79,13 @@ if [[ $count -eq 1 ]] && command -v valgrind >/dev/null 2>&1; then
         done
     } | tee -a "$out"
 fi
+
+{
+    echo "# autosave_bench, $(date -u '+%Y-%m-%d %H:%M UTC'), load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"
+    echo "# Editor frames on the densest level, a change in every frame, the writer busy: what the autosave"
+    echo "# costs the game thread. CPU time leaves out the waits for a core of a busy machine."
+    (cd "$work" && "$build/bench/autosave_bench" 3000)
+} | tee "$results/autosave.txt"
 
 {
     echo "# scale_bench, $(date -u '+%Y-%m-%d %H:%M UTC'), load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"

@@ -1,8 +1,8 @@
 #pragma once
 
 // A request from outside to end the program (SIGTERM from a logout, a
-// shutdown or a launcher; SIGINT from Ctrl-C; SIGHUP from a closed
-// terminal). The handler only notes it;
+// shutdown or a launcher; SIGINT from Ctrl-C; SIGHUP from a closed terminal
+// or a logout). The handler only notes it;
 // the program's own loops look at the note once a frame and wind down
 // through their normal exit, so nothing is cut off halfway.
 //

@@ -56,6 +56,10 @@ constexpr const char* EDITOR_BACKUP_FILE = "levelmap0.bak";
 // The original bytes of a level the editor could read only in part: kept
 // when the editor is entered on it, and replaced by no save.
 constexpr const char* EDITOR_PARTIAL_FILE = "levelmap0.partial";
+// The level as the editor holds it, written a moment after each change
+// until the level is saved, and where a thrown-away edit is kept.
+constexpr const char* EDITOR_AUTOSAVE_FILE = "levelmap0.autosave";
+constexpr const char* EDITOR_DISCARDED_FILE = "levelmap0.discarded";
 
 enum RecordKind
 {

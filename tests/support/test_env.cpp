@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/state_stack.h"
+#include "editor/autosave.h"
 #include "enemies/guy.h"
 #include "play/level_file.h"
 #include "toolkit/vek_clock.h"
@@ -67,6 +68,8 @@ void ResetGameState()
 {
     while (!StateStack.empty())
         StateStack.pop();
+    // No autosave of an earlier test is written into this one's files.
+    FinishAutosave();
     ClearWorld();
     DrainEvents();
     ReleaseAllKeys();
