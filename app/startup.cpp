@@ -147,13 +147,10 @@ static int WatchReplay(const std::string& fileName)
 // Beside the video, only what the game uses: no timer subsystem, since
 // nothing sets an SDL timer (SDL_GetTicks and SDL_Delay work without it)
 // and its thread would wake the machine about a thousand times a second
-// for nothing.
-static Uint32 OtherSubsystemsWanted()
-{
-    Uint32 flags = SDL_INIT_AUDIO;
-    // Game pads: add SDL_INIT_JOYSTICK here when a pad is wanted.
-    return flags;
-}
+// for nothing. The joystick subsystem is the pad support's to start
+// (VEK_OpenPad, once the window is open), and it stops it again when no pad
+// is attached.
+static Uint32 OtherSubsystemsWanted() { return SDL_INIT_AUDIO; }
 
 bool init(bool withAudio)
 {

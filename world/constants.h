@@ -5,7 +5,6 @@
 const int SCREEN_WIDTH = 640;
 const int SCREEN_HEIGHT = 480;
 const int SCREEN_BPP = 32;
-const int FRAMES_PER_SECOND = 50;
 const int FRAMES_PER_SPRITE = 6;
 
 const int TILE_WIDTH = 32;

@@ -10,7 +10,6 @@ const int PLATFORM = 1; // only its top stops things
 const int SOLID = 2;    // all four sides stop things
 
 const int TERRAIN_TILES = 18;
-const int TERRAIN_TS_COLS = 4;
 extern const int TERRAIN_SOL[TERRAIN_TILES];
 
 // One square of the level grid.

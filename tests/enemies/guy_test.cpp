@@ -40,28 +40,32 @@ TEST(Guy, WalkingAnimation)
     }
 }
 
-TEST(Burger, DecidesFromTheGivenRecords)
+TEST(Burger, AStompKillsItAndBouncesTheRatAnyOtherTouchKillsTheRat)
 {
-    // Feet, head, left, right; the stomp wins over a flank, several flanks
-    // cost one life, and too short records count what is there.
+    // The rat's top-left relative to the burger's, and the rat's boxes that
+    // touch it: the stomp wins over a flank, and several boxes touching
+    // cost one life.
     const struct
     {
-        const char* touched;
+        int dx, dy;
+        const char* touching;
         bool burgerDies, ratDies;
-    } cases[] = {{"1000", true, false}, {"1010", true, false},  {"0100", false, true},
-                 {"0010", false, true}, {"0001", false, true},  {"0111", false, true},
-                 {"01", false, true},   {"0000", false, false}, {"", false, false}};
+    } cases[] = {
+        {0, -55, "feet", true, false},    {28, -30, "feet and left", true, false},
+        {0, 45, "head", false, true},     {28, 0, "left", false, true},
+        {-35, 0, "right", false, true},   {0, 20, "head, left and right", false, true},
+        {60, 0, "nothing", false, false},
+    };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.touched);
-        Burger b;
-        Rat rat;
-        rat.SetLives(3);
-        std::vector<CollData> data = Records(c.touched);
-        b.HandleRatColl(rat, data);
-        EXPECT_EQ(c.burgerDies, b.IsDead());
-        EXPECT_EQ(c.ratDies ? 2 : 3, rat.GetLives());
-        EXPECT_EQ(c.burgerDies, rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED);
+        SCOPED_TRACE(c.touching);
+        EnemyWorld w;
+        Burger* b = w.Add(new Burger(), 500, 500, BURGER_WIDTH, BURGER_HEIGHT, 0, 0);
+        w.PlaceRat(500 + c.dx, 500 + c.dy);
+        b->HandleRat(w.rat);
+        EXPECT_EQ(c.burgerDies, b->IsDead());
+        EXPECT_EQ(c.ratDies ? LIVES - 1 : LIVES, w.rat.GetLives());
+        EXPECT_EQ(c.burgerDies, Bounced(w.rat));
     }
 }
 

@@ -64,3 +64,20 @@ TEST_F(ToolkitTest, BoxIsTheGridAt90AndOverlapsItsLastColumnAndRowAt100x75)
     SDL_FreeSurface(box);
     SDL_FreeSurface(image);
 }
+
+// A picture loaded from a file shows everything but its cyan.
+TEST_F(ToolkitTest, LoadedImageIsSeeThroughWhereItIsCyan)
+{
+    SDL_Surface* picture = VEK_NewSurface(8, 4);
+    Fill(picture, 0, 0, 3, 4, 0xFF0000);
+    ASSERT_EQ(0, SDL_SaveBMP(picture, "keyed.bmp"));
+    SDL_Surface* loaded = VEK_LoadImage("keyed.bmp");
+    ASSERT_TRUE(loaded);
+    Fill(picture, 0, 0, 8, 4, BLACK);
+    VEK_BlitSurface(loaded, nullptr, picture, 0, 0);
+    EXPECT_EQ(12, CountColour(picture, 0xFF0000));
+    EXPECT_EQ(20, CountColour(picture, BLACK));
+    EXPECT_EQ(nullptr, VEK_LoadImage("no such picture.bmp"));
+    SDL_FreeSurface(loaded);
+    SDL_FreeSurface(picture);
+}
