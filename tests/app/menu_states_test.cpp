@@ -107,31 +107,26 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
 // screen: no box, no background.
 TEST_F(AppTest, EndMessagesDrawOnlyTheirHeaderOverTheirLineCentredOverThePlayScreen)
 {
-    const Uint32 PLAY = 0x336633;
-    const std::pair<StateFunction, Uint32> ends[] = {{WonState, 0x1414C8}, {LostState, 0xC81414}};
-    for (auto [state, header] : ends)
+    for (auto [state, header] : {std::pair<StateFunction, Uint32>{WonState, 0x1414C8}, {LostState, 0xC81414}})
     {
-        SCOPED_TRACE(header);
         SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x33, 0x66, 0x33));
         PushState(state);
         Press("R");
         state();
-        // The bounds of each colour's pixels: left, top, right, bottom.
-        std::map<Uint32, std::array<int, 4>> bounds;
+        // Where each colour shows: left, top, right, bottom.
+        std::map<Uint32, std::array<int, 4>> at;
         for (int y = 0; y < screen->h; ++y)
             for (int x = 0; x < screen->w; ++x)
             {
-                auto [at, added] = bounds.insert({PixelRGB(screen, x, y), {x, y, x, y}});
-                at->second = {std::min(at->second[0], x), at->second[1], std::max(at->second[2], x), y};
+                std::array<int, 4>& b = at.insert({PixelRGB(screen, x, y), {x, y, x, y}}).first->second;
+                b = {std::min(b[0], x), b[1], std::max(b[2], x), y};
             }
-        ASSERT_EQ(3u, bounds.size()) << "more than the play picture and two colours of letters";
-        ASSERT_TRUE(bounds.count(PLAY) && bounds.count(header) && bounds.count(WHITE));
-        const std::array<int, 4> top = bounds[header], line = bounds[WHITE];
-        EXPECT_LT(top[3], line[1]);
+        ASSERT_TRUE(at.size() == 3u && at.count(0x336633) && at.count(header) && at.count(WHITE)) << header;
+        EXPECT_LT(at[header][3], at[WHITE][1]);
         // As much room on either side, but for the letters' own margins.
-        for (const std::array<int, 4>& b : {top, line})
-            EXPECT_NEAR(screen->w, b[0] + b[2] + 1, 8);
-        EXPECT_NEAR(screen->h, top[1] + line[3] + 1, 20);
+        for (Uint32 letters : {header, WHITE})
+            EXPECT_NEAR(screen->w, at[letters][0] + at[letters][2] + 1, 8);
+        EXPECT_NEAR(screen->h, at[header][1] + at[WHITE][3] + 1, 20);
     }
 }
 } // namespace

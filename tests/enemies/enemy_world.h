@@ -78,16 +78,5 @@ struct EnemyWorld
     }
 };
 
-// A rat with every life standing at (x, y), its boxes in place.
-inline Rat RatAt(int x, int y)
-{
-    Rat rat;
-    rat.SetDefaults(nullptr, nullptr);
-    rat.SetLives(LIVES);
-    rat.SetBothPos(x, y);
-    rat.SetCollBoxes();
-    return rat;
-}
-
 // Bounced off a stomp: sent up as by a jump from the ground.
 inline bool Bounced(const Rat& rat) { return rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED; }

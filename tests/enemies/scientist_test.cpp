@@ -64,8 +64,10 @@ TEST(Scientist, AStompHurtsHimOnlyWhenHeIsVulnerable)
     Scientist& s = *w.Add(new Scientist(), SCI_X, SCI_Y, SCIENTIST_WIDTH, SCIENTIST_HEIGHT, 0, 0);
     // The rat's feet on his head, or its left flank against his right side.
     auto contact = [&s](bool stomp) {
-        Rat rat = stomp ? RatAt(SCI_X + 40, SCI_Y - 55) : RatAt(SCI_X + 95, SCI_Y + 60);
-        s.HandleRat(rat);
+        EnemyWorld fresh;
+        fresh.PlaceRat(SCI_X + (stomp ? 40 : 95), SCI_Y + (stomp ? -55 : 60));
+        s.HandleRat(fresh.rat);
+        const Rat& rat = fresh.rat;
         return std::to_string(s.GetHitPoints()) + (!rat.IsAlive() ? " killed" : Bounced(rat) ? " bounced" : " missed");
     };
     std::vector<std::string> seen{contact(true)};

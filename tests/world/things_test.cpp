@@ -100,22 +100,6 @@ TEST(Camera, FollowKeepsThePointInsideTheMarginsAndClampsOnlyWhereItMoved)
     }
 }
 
-// Tiles are owned and destroyed through Tile*: a water tile destroyed so
-// must run its whole destructor, its animated part's included.
-TEST(Tiles, AWaterTileDestroyedAsATileRunsItsWholeDestructor)
-{
-    struct Watched : WaterTile
-    {
-        bool* gone;
-        explicit Watched(bool* gone) : WaterTile(0, 0, GHOST, 0, nullptr, nullptr), gone(gone) {}
-        ~Watched() override { *gone = true; }
-    };
-    bool gone = false;
-    Tile* t = new Watched(&gone);
-    delete t;
-    EXPECT_TRUE(gone);
-}
-
 // Each fifth draw steps to the next pair of clips; which of the pair shows
 // comes from rand(), never from the game generator the replays depend on.
 TEST(Water, StartsOnClipZeroThenStepsPairByPairEveryFifthDrawWithoutTheGameGenerator)

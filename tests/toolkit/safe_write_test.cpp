@@ -1,0 +1,137 @@
+#include <algorithm>
+#include <climits>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include "tests/support/file_faults.h"
+#include "tests/support/test_env.h"
+#include "toolkit/safe_file.h"
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// A folder's entries as words: "f=text@640" a regular file with its
+// contents and mode (":uid" after it when another user owns it), "l>f" a
+// symbolic link, "p|" a FIFO, "d/" a folder, "d/f=..." what is in it. A
+// temporary file's random part shows as "*".
+void Make(const std::string& entries)
+{
+    std::istringstream words(entries);
+    for (std::string w; words >> w;)
+    {
+        const size_t link = w.find('>'), equals = w.find('='), at = w.find('@'), colon = w.find(':');
+        if (link != std::string::npos)
+            fs::create_symlink(w.substr(link + 1), w.substr(0, link));
+        else if (w.back() == '|')
+            ASSERT_EQ(0, mkfifo(w.substr(0, w.size() - 1).c_str(), 0644));
+        else if (w.back() == '/')
+            fs::create_directory(w);
+        else
+        {
+            const std::string name = w.substr(0, equals);
+            WriteFile(name, w.substr(equals + 1, std::min(at, colon) - equals - 1));
+            // The owner first: a change of owner clears the set-id bits.
+            const bool owned =
+                colon == std::string::npos || chown(name.c_str(), std::stoi(w.substr(colon + 1)), -1) == 0;
+            EXPECT_TRUE(owned &&
+                        (at == std::string::npos || chmod(name.c_str(), std::stoi(w.substr(at + 1), nullptr, 8)) == 0))
+                << w;
+        }
+    }
+}
+
+std::string Describe()
+{
+    std::set<std::string> words;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator("."))
+    {
+        std::string name = e.path().lexically_relative(".").string();
+        struct stat st;
+        lstat(e.path().c_str(), &st);
+        std::ostringstream mode;
+        mode << std::oct << (st.st_mode & 07777) << std::dec;
+        if (st.st_uid != geteuid())
+            mode << ':' << st.st_uid;
+        if (name.find(SAFE_TEMP_MARK) != std::string::npos)
+            name = name.substr(0, name.find(SAFE_TEMP_MARK) + std::strlen(SAFE_TEMP_MARK)) + "*";
+        words.insert(S_ISLNK(st.st_mode)    ? name + ">" + fs::read_symlink(e.path()).string()
+                     : S_ISFIFO(st.st_mode) ? name + "|"
+                     : S_ISDIR(st.st_mode)  ? name + "/"
+                                            : name + "=" + ReadFile(e.path()) + "@" + mode.str());
+    }
+    std::string text;
+    for (const std::string& w : words)
+        text += (text.empty() ? "" : " ") + w;
+    return text;
+}
+
+// Each case writes "new" to name in a folder of its own holding before;
+// how: ' ' plainly, 'D' on a disk that fills after 2 bytes, 'K' killed by
+// the kernel at that limit, and only when the tests run as root, 'R' as
+// root and 'N' as nobody.
+struct WriteCase
+{
+    const char *what, *before, *name;
+    bool replaced;
+    const char* after;
+    char how;
+};
+
+const WriteCase CASES[] = {
+    {"a new file is made as any new file", "", "f", true, "f=new@644", ' '},
+    {"the old contents go, the mode stays", "f=old@640", "f", true, "f=new@640", ' '},
+    {"a player's file named as a temporary", "f=old f.tmp=mine", "f", true, "f.tmp=mine@644 f=new@644", ' '},
+    {"a link is written through", "f=old l>f", "l", true, "f=new@644 l>f", ' '},
+    {"a chain of links", "f=old a>b b>f", "a", true, "a>b b>f f=new@644", ' '},
+    {"a relative link", "f=old d/ d/f=old d/l>f", "d/l", true, "d/ d/f=new@644 d/l>f f=old@644", ' '},
+    {"a dangling link gets its target made", "l>t", "l", true, "l>t t=new@644", ' '},
+    {"a loop of links", "a>b b>a", "a", false, "a>b b>a", ' '},
+    {"a FIFO is not opened", "p|", "p", false, "p|", ' '},
+    {"a folder", "d/", "d", false, "d/", ' '},
+    {"read-only, even to root", "f=old@444", "f", false, "f=old@444", ' '},
+    {"read-only behind a link", "f=old@444 l>f", "l", false, "f=old@444 l>f", ' '},
+    {"a disk full part way: no temporary left", "f=old", "f", false, "f=old@644", 'D'},
+    {"killed part way: the torn temporary left", "f=old", "f", false, "f.tmp-*=ne@644 f=old@644", 'K'},
+    {"root keeps a player's file the player's", "f=old@640:1000", "f", true, "f=new@640:1000", 'R'},
+    {"set-id bits and all", "f=old@2750:1000", "f", true, "f=new@2750:1000", 'R'},
+    {"root replaces a file only its group may write", "f=old@060", "f", true, "f=new@60", 'R'},
+    {"or only others", "f=old@006", "f", true, "f=new@6", 'R'},
+    {"a user's copy of root's file is the user's, without set-id", "f=old@4666", "f", true, "f=new@666:65534", 'N'},
+    {"a user may not replace root's file only root may write", "f=old@4644", "f", false, "f=old@4644", 'N'},
+};
+
+TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFailure)
+{
+    const mode_t umaskWas = umask(022);
+    for (const WriteCase& c : CASES)
+    {
+        SCOPED_TRACE(c.what);
+        if ((c.how == 'R' || c.how == 'N') && geteuid() != 0)
+            continue;
+        const fs::path folder = fs::path(TestDir()) / ("safe_write_" + std::to_string(&c - CASES));
+        fs::create_directory(folder);
+        fs::permissions(folder, fs::perms::all); // nobody writes here too
+        ASSERT_EQ(0, chdir(folder.c_str()));
+        Make(c.before);
+        auto write = [&c] { return ReplaceFileSafely(c.name, "new"); };
+        auto asNobody = [&] {
+            return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && write();
+        };
+        const int status = c.how == 'D'   ? WriteWithFileSizeLimit(2, false, write)
+                           : c.how == 'K' ? WriteWithFileSizeLimit(2, true, write)
+                           : c.how == 'N' ? WriteWithFileSizeLimit(ULONG_MAX, true, asNobody)
+                                          : !write();
+        EXPECT_EQ(c.how == 'K' ? 128 + SIGXFSZ : c.replaced ? 0 : 1, status);
+        EXPECT_EQ(c.after, Describe());
+        ASSERT_EQ(0, chdir(TestDir().c_str()));
+    }
+    umask(umaskWas);
+}
+} // namespace
