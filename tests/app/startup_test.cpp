@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <tuple>
 #include "app/startup.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -13,14 +14,14 @@
 namespace
 {
 #define ANY_ASSET(global, ...) global,
-#define A_SHEET(global, file, need, clips, ...) {global, &clips},
+#define A_SHEET(global, file, need, clips, ...) {file, global, &clips},
 #define NOT_A_SHEET(...)
 
-// How many asset globals are empty.
-int MissingAssets()
+// How many asset globals are empty, and how many there are.
+std::pair<int, int> MissingAssets()
 {
     const void* assets[] = {SUMPRUN_ASSETS(ANY_ASSET, ANY_ASSET, ANY_ASSET, ANY_ASSET, ANY_ASSET)};
-    return int(std::count(std::begin(assets), std::end(assets), nullptr));
+    return {int(std::count(std::begin(assets), std::end(assets), nullptr)), int(std::size(assets))};
 }
 
 // Every sheet is cut into clips of one size, in reading order from its
@@ -28,20 +29,18 @@ int MissingAssets()
 TEST_F(AppTest, SheetsAreCutIntoGridsOfClipsAfreshEachTime)
 {
     SetClips(); // again, after start-up: must replace, not add
-    const std::pair<SDL_Surface*, std::vector<SDL_Rect>*> sheets[] = {
+    const std::tuple<const char*, SDL_Surface*, std::vector<SDL_Rect>*> sheets[] = {
         SUMPRUN_ASSETS(NOT_A_SHEET, A_SHEET, NOT_A_SHEET, NOT_A_SHEET, NOT_A_SHEET)};
-    for (auto [sheet, clips] : sheets)
+    for (auto [file, sheet, clips] : sheets)
     {
-        SCOPED_TRACE(clips - &terrainClips);
+        SCOPED_TRACE(file);
         ASSERT_TRUE(sheet && !clips->empty());
         const int w = clips->front().w, h = clips->front().h, across = sheet->w / w;
         ASSERT_EQ(sheet->w, across * w);
         EXPECT_EQ(sheet->h, clips->back().y + h); // down to the bottom row
-        for (size_t i = 0; i < clips->size(); ++i)
-        {
-            const SDL_Rect c = (*clips)[i];
-            EXPECT_TRUE(c.x == int(i) % across * w && c.y == int(i) / across * h && c.w == w && c.h == h) << i;
-        }
+        for (int i = 0; i < int(clips->size()); ++i)
+            EXPECT_EQ((std::vector<int>{i % across * w, i / across * h, w, h}),
+                      (std::vector<int>{(*clips)[i].x, (*clips)[i].y, (*clips)[i].w, (*clips)[i].h}));
     }
     EXPECT_EQ(size_t(TERRAIN_TILES), terrainClips.size());
     EXPECT_TRUE(ratClips[0].w == RAT_WIDTH && ratClips[0].h == RAT_HEIGHT);
@@ -49,7 +48,7 @@ TEST_F(AppTest, SheetsAreCutIntoGridsOfClipsAfreshEachTime)
 
 TEST_F(AppTest, OnlyRequiredAssetsStopStartUpAndFreedOnesAreForgotten)
 {
-    ASSERT_EQ(0, MissingAssets());
+    ASSERT_EQ(0, MissingAssets().first);
     const std::pair<const char*, bool> files[] = {
         {"menubox.bmp", true},       {"gen_bg_4gobs1.png", true},   {"sumprun_ss_pondweed.png", true},
         {"SRSong1.ogg", true},       {"SRSong2.ogg", true},         {"rat_jump_se.ogg", true},
@@ -64,13 +63,12 @@ TEST_F(AppTest, OnlyRequiredAssetsStopStartUpAndFreedOnesAreForgotten)
         const bool loaded = load_files();
         std::rename("asset.aside", name);
         EXPECT_EQ(!required, loaded);
-        EXPECT_TRUE(!loaded || MissingAssets() == 1); // only the missing one is empty
+        EXPECT_TRUE(!loaded || MissingAssets().first == 1); // only the missing one is empty
     }
     // Nothing may keep pointing at freed assets, however often they are freed.
     FreeAssets();
     FreeAssets();
-    const void* all[] = {SUMPRUN_ASSETS(ANY_ASSET, ANY_ASSET, ANY_ASSET, ANY_ASSET, ANY_ASSET)};
-    EXPECT_EQ(int(std::size(all)), MissingAssets());
+    EXPECT_EQ(MissingAssets().second, MissingAssets().first);
     EXPECT_TRUE(!Burger::default_ss && !Eel::kill_se && !Scientist::throw_se && !Rat::jump_se && !rat.GetSpriteSheet());
     ASSERT_TRUE(load_files());
     SetGuyDefaults();

@@ -67,8 +67,9 @@ TEST(Scientist, AStompHurtsHimOnlyWhenHeIsVulnerable)
         EnemyWorld fresh;
         fresh.PlaceRat(SCI_X + (stomp ? 40 : 95), SCI_Y + (stomp ? -55 : 60));
         s.HandleRat(fresh.rat);
-        const Rat& rat = fresh.rat;
-        return std::to_string(s.GetHitPoints()) + (!rat.IsAlive() ? " killed" : Bounced(rat) ? " bounced" : " missed");
+        return std::to_string(s.GetHitPoints()) + (!fresh.rat.IsAlive() ? " killed"
+                                                   : Bounced(fresh.rat) ? " bounced"
+                                                                        : " missed");
     };
     std::vector<std::string> seen{contact(true)};
     int drink = 0, potion = 0;

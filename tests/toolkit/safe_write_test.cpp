@@ -18,9 +18,10 @@ namespace fs = std::filesystem;
 namespace
 {
 // A folder's entries as words: "f=text@640" a regular file with its
-// contents and mode (":uid" after it when another user owns it), "l>f" a
-// symbolic link, "p|" a FIFO, "d/" a folder, "d/f=..." what is in it. A
-// temporary file's random part shows as "*".
+// contents and mode (":uid" after it when another user owns it, and made
+// with ":uid.gid" for a group too), "l>f" a symbolic link, "p|" a FIFO, "d/"
+// a folder, "d/f=..." what is in it. A temporary file's random letters show
+// as "*".
 void Make(const std::string& entries)
 {
     std::istringstream words(entries);
@@ -38,11 +39,11 @@ void Make(const std::string& entries)
             const std::string name = w.substr(0, equals);
             WriteFile(name, w.substr(equals + 1, std::min(at, colon) - equals - 1));
             // The owner first: a change of owner clears the set-id bits.
-            const bool owned =
-                colon == std::string::npos || chown(name.c_str(), std::stoi(w.substr(colon + 1)), -1) == 0;
-            EXPECT_TRUE(owned &&
-                        (at == std::string::npos || chmod(name.c_str(), std::stoi(w.substr(at + 1), nullptr, 8)) == 0))
-                << w;
+            const size_t dot = colon == std::string::npos ? colon : w.find('.', colon);
+            EXPECT_TRUE(colon == std::string::npos ||
+                        chown(name.c_str(), std::stoi(w.substr(colon + 1)),
+                              dot == std::string::npos ? -1 : std::stoi(w.substr(dot + 1))) == 0);
+            EXPECT_TRUE(at == std::string::npos || chmod(name.c_str(), std::stoi(w.substr(at + 1), nullptr, 8)) == 0);
         }
     }
 }
@@ -59,8 +60,9 @@ std::string Describe()
         mode << std::oct << (st.st_mode & 07777) << std::dec;
         if (st.st_uid != geteuid())
             mode << ':' << st.st_uid;
-        if (name.find(SAFE_TEMP_MARK) != std::string::npos)
-            name = name.substr(0, name.find(SAFE_TEMP_MARK) + std::strlen(SAFE_TEMP_MARK)) + "*";
+        if (const size_t mark = name.find(SAFE_TEMP_MARK); mark != std::string::npos)
+            for (size_t i = mark + std::strlen(SAFE_TEMP_MARK); i < name.size(); ++i)
+                name[i] = '*';
         words.insert(S_ISLNK(st.st_mode)    ? name + ">" + fs::read_symlink(e.path()).string()
                      : S_ISFIFO(st.st_mode) ? name + "|"
                      : S_ISDIR(st.st_mode)  ? name + "/"
@@ -73,7 +75,7 @@ std::string Describe()
 }
 
 // Each case writes "new" to name in a folder of its own holding before;
-// how: ' ' plainly, 'D' on a disk that fills after 2 bytes, 'K' killed by
+// how: ' ' plainly, 'D' on a disk that fills after a byte, 'K' killed by
 // the kernel at that limit, and only when the tests run as root, 'R' as
 // root and 'N' as nobody.
 struct WriteCase
@@ -98,13 +100,16 @@ const WriteCase CASES[] = {
     {"read-only, even to root", "f=old@444", "f", false, "f=old@444", ' '},
     {"read-only behind a link", "f=old@444 l>f", "l", false, "f=old@444 l>f", ' '},
     {"a disk full part way: no temporary left", "f=old", "f", false, "f=old@644", 'D'},
-    {"killed part way: the torn temporary left", "f=old", "f", false, "f.tmp-*=ne@644 f=old@644", 'K'},
+    {"killed part way: the torn temporary left", "f=old", "f", false, "f.tmp-******=n@644 f=old@644", 'K'},
     {"root keeps a player's file the player's", "f=old@640:1000", "f", true, "f=new@640:1000", 'R'},
     {"set-id bits and all", "f=old@2750:1000", "f", true, "f=new@2750:1000", 'R'},
     {"root replaces a file only its group may write", "f=old@060", "f", true, "f=new@60", 'R'},
     {"or only others", "f=old@006", "f", true, "f=new@6", 'R'},
     {"a user's copy of root's file is the user's, without set-id", "f=old@4666", "f", true, "f=new@666:65534", 'N'},
     {"a user may not replace root's file only root may write", "f=old@4644", "f", false, "f=old@4644", 'N'},
+    {"nor one only root's group may write", "f=old@4664", "f", false, "f=old@4664", 'N'},
+    {"a user's own read-only file is refused", "f=old@444:65534", "f", false, "f=old@444:65534", 'N'},
+    {"one the user's group may write is not", "f=old@464:1000.65534", "f", true, "f=new@464:65534", 'N'},
 };
 
 TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFailure)
@@ -124,8 +129,8 @@ TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFa
         auto asNobody = [&] {
             return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && write();
         };
-        const int status = c.how == 'D'   ? WriteWithFileSizeLimit(2, false, write)
-                           : c.how == 'K' ? WriteWithFileSizeLimit(2, true, write)
+        const int status = c.how == 'D'   ? WriteWithFileSizeLimit(1, false, write)
+                           : c.how == 'K' ? WriteWithFileSizeLimit(1, true, write)
                            : c.how == 'N' ? WriteWithFileSizeLimit(ULONG_MAX, true, asNobody)
                                           : !write();
         EXPECT_EQ(c.how == 'K' ? 128 + SIGXFSZ : c.replaced ? 0 : 1, status);
