@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <grp.h>
@@ -17,37 +17,10 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// A folder's entries as words: "f=text@640" a regular file with its
-// contents and mode (":uid" after it when another user owns it, and made
-// with ":uid.gid" for a group too), "l>f" a symbolic link, "p|" a FIFO, "d/"
-// a folder, "d/f=..." what is in it. A temporary file's random letters show
-// as "*".
-void Make(const std::string& entries)
-{
-    std::istringstream words(entries);
-    for (std::string w; words >> w;)
-    {
-        const size_t link = w.find('>'), equals = w.find('='), at = w.find('@'), colon = w.find(':');
-        if (link != std::string::npos)
-            fs::create_symlink(w.substr(link + 1), w.substr(0, link));
-        else if (w.back() == '|')
-            ASSERT_EQ(0, mkfifo(w.substr(0, w.size() - 1).c_str(), 0644));
-        else if (w.back() == '/')
-            fs::create_directory(w);
-        else
-        {
-            const std::string name = w.substr(0, equals);
-            WriteFile(name, w.substr(equals + 1, std::min(at, colon) - equals - 1));
-            // The owner first: a change of owner clears the set-id bits.
-            const size_t dot = colon == std::string::npos ? colon : w.find('.', colon);
-            EXPECT_TRUE(colon == std::string::npos ||
-                        chown(name.c_str(), std::stoi(w.substr(colon + 1)),
-                              dot == std::string::npos ? -1 : std::stoi(w.substr(dot + 1))) == 0);
-            EXPECT_TRUE(at == std::string::npos || chmod(name.c_str(), std::stoi(w.substr(at + 1), nullptr, 8)) == 0);
-        }
-    }
-}
-
+// The folder's entries as words: "f=text@640" a regular file with its
+// contents and mode (":uid" after it when another user owns it), "l>f" a
+// symbolic link, "p|" a FIFO, "d/" a folder, "d/f=..." what is in it. A
+// temporary file's random letters show as "*".
 std::string Describe()
 {
     std::set<std::string> words;
@@ -74,10 +47,10 @@ std::string Describe()
     return text;
 }
 
-// Each case writes "new" to name in a folder of its own holding before;
-// how: ' ' plainly, 'D' on a disk that fills after a byte, 'K' killed by
-// the kernel at that limit, and only when the tests run as root, 'R' as
-// root and 'N' as nobody.
+// Each case writes "new" to name in a folder of its own that the shell
+// command before set up; how: ' ' plainly, 'D' on a disk that fills after a
+// byte, 'K' killed by the kernel at that limit, and only when the tests run
+// as root, 'R' as root and 'N' as nobody.
 struct WriteCase
 {
     const char *what, *before, *name;
@@ -87,29 +60,36 @@ struct WriteCase
 };
 
 const WriteCase CASES[] = {
-    {"a new file is made as any new file", "", "f", true, "f=new@644", ' '},
-    {"the old contents go, the mode stays", "f=old@640", "f", true, "f=new@640", ' '},
-    {"a player's file named as a temporary", "f=old f.tmp=mine", "f", true, "f.tmp=mine@644 f=new@644", ' '},
-    {"a link is written through", "f=old l>f", "l", true, "f=new@644 l>f", ' '},
-    {"a chain of links", "f=old a>b b>f", "a", true, "a>b b>f f=new@644", ' '},
-    {"a relative link", "f=old d/ d/f=old d/l>f", "d/l", true, "d/ d/f=new@644 d/l>f f=old@644", ' '},
-    {"a dangling link gets its target made", "l>t", "l", true, "l>t t=new@644", ' '},
-    {"a loop of links", "a>b b>a", "a", false, "a>b b>a", ' '},
-    {"a FIFO is not opened", "p|", "p", false, "p|", ' '},
-    {"a folder", "d/", "d", false, "d/", ' '},
-    {"read-only, even to root", "f=old@444", "f", false, "f=old@444", ' '},
-    {"read-only behind a link", "f=old@444 l>f", "l", false, "f=old@444 l>f", ' '},
-    {"a disk full part way: no temporary left", "f=old", "f", false, "f=old@644", 'D'},
-    {"killed part way: the torn temporary left", "f=old", "f", false, "f.tmp-******=n@644 f=old@644", 'K'},
-    {"root keeps a player's file the player's", "f=old@640:1000", "f", true, "f=new@640:1000", 'R'},
-    {"set-id bits and all", "f=old@2750:1000", "f", true, "f=new@2750:1000", 'R'},
-    {"root replaces a file only its group may write", "f=old@060", "f", true, "f=new@60", 'R'},
-    {"or only others", "f=old@006", "f", true, "f=new@6", 'R'},
-    {"a user's copy of root's file is the user's, without set-id", "f=old@4666", "f", true, "f=new@666:65534", 'N'},
-    {"a user may not replace root's file only root may write", "f=old@4644", "f", false, "f=old@4644", 'N'},
-    {"nor one only root's group may write", "f=old@4664", "f", false, "f=old@4664", 'N'},
-    {"a user's own read-only file is refused", "f=old@444:65534", "f", false, "f=old@444:65534", 'N'},
-    {"one the user's group may write is not", "f=old@464:1000.65534", "f", true, "f=new@464:65534", 'N'},
+    {"a new file is made as any new file", ":", "f", true, "f=new@644", ' '},
+    {"the old contents go, the mode stays", "printf old >f; chmod 640 f", "f", true, "f=new@640", ' '},
+    {"a player's file named as a temporary", "printf old >f; printf mine >f.tmp", "f", true, "f.tmp=mine@644 f=new@644",
+     ' '},
+    {"a link is written through", "printf old >f; ln -s f l", "l", true, "f=new@644 l>f", ' '},
+    {"a chain of links", "printf old >f; ln -s b a; ln -s f b", "a", true, "a>b b>f f=new@644", ' '},
+    {"a relative link", "printf old >f; mkdir d; printf old >d/f; ln -s f d/l", "d/l", true,
+     "d/ d/f=new@644 d/l>f f=old@644", ' '},
+    {"a dangling link gets its target made", "ln -s t l", "l", true, "l>t t=new@644", ' '},
+    {"a loop of links", "ln -s b a; ln -s a b", "a", false, "a>b b>a", ' '},
+    {"a FIFO is not opened", "mkfifo p", "p", false, "p|", ' '},
+    {"a folder", "mkdir d", "d", false, "d/", ' '},
+    {"read-only, even to root", "printf old >f; chmod 444 f", "f", false, "f=old@444", ' '},
+    {"read-only behind a link", "printf old >f; chmod 444 f; ln -s f l", "l", false, "f=old@444 l>f", ' '},
+    {"a disk full part way: no temporary left", "printf old >f", "f", false, "f=old@644", 'D'},
+    {"killed part way: the torn temporary left", "printf old >f", "f", false, "f.tmp-******=n@644 f=old@644", 'K'},
+    {"root keeps a player's file the player's", "printf old >f; chown 1000 f; chmod 640 f", "f", true, "f=new@640:1000",
+     'R'},
+    {"set-id bits and all", "printf old >f; chown 1000 f; chmod 2750 f", "f", true, "f=new@2750:1000", 'R'},
+    {"root replaces a file only its group may write", "printf old >f; chmod 060 f", "f", true, "f=new@60", 'R'},
+    {"or only others", "printf old >f; chmod 006 f", "f", true, "f=new@6", 'R'},
+    {"a user's copy of root's file is the user's, without set-id", "printf old >f; chmod 4666 f", "f", true,
+     "f=new@666:65534", 'N'},
+    {"a user may not replace root's file only root may write", "printf old >f; chmod 4644 f", "f", false, "f=old@4644",
+     'N'},
+    {"nor one only root's group may write", "printf old >f; chmod 4664 f", "f", false, "f=old@4664", 'N'},
+    {"a user's own read-only file is refused", "printf old >f; chown 65534 f; chmod 444 f", "f", false,
+     "f=old@444:65534", 'N'},
+    {"one the user's group may write is not", "printf old >f; chown 1000:65534 f; chmod 464 f", "f", true,
+     "f=new@464:65534", 'N'},
 };
 
 TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFailure)
@@ -124,7 +104,7 @@ TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFa
         fs::create_directory(folder);
         fs::permissions(folder, fs::perms::all); // nobody writes here too
         ASSERT_EQ(0, chdir(folder.c_str()));
-        Make(c.before);
+        ASSERT_EQ(0, std::system(c.before));
         auto write = [&c] { return ReplaceFileSafely(c.name, "new"); };
         auto asNobody = [&] {
             return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && write();
