@@ -50,7 +50,7 @@ std::string Describe()
 // Each case writes "new" to name in a folder of its own that the shell
 // command before set up; how: ' ' plainly, 'D' on a disk that fills after a
 // byte, 'K' killed by the kernel at that limit, and only when the tests run
-// as root, 'R' as root and 'N' as nobody.
+// as root, 'R' as root, 'N' as nobody and 'G' as nobody in group 1000 too.
 struct WriteCase
 {
     const char *what, *before, *name;
@@ -88,8 +88,11 @@ const WriteCase CASES[] = {
     {"nor one only root's group may write", "printf old >f; chmod 4664 f", "f", false, "f=old@4664", 'N'},
     {"a user's own read-only file is refused", "printf old >f; chown 65534 f; chmod 444 f", "f", false,
      "f=old@444:65534", 'N'},
-    {"one the user's group may write is not", "printf old >f; chown 1000:65534 f; chmod 464 f", "f", true,
+    {"one the user's group may write is replaced", "printf old >f; chown 1000:65534 f; chmod 464 f", "f", true,
      "f=new@464:65534", 'N'},
+    {"and one the user's other group may write", "printf old >f; chown 0:1000 f; chmod 464 f", "f", true,
+     "f=new@464:65534", 'G'},
+    {"but not one of a group the user is not in", "printf old >f; chmod 4664 f", "f", false, "f=old@4664", 'G'},
 };
 
 TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFailure)
@@ -98,7 +101,7 @@ TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFa
     for (const WriteCase& c : CASES)
     {
         SCOPED_TRACE(c.what);
-        if ((c.how == 'R' || c.how == 'N') && geteuid() != 0)
+        if (std::strchr("RNG", c.how) && geteuid() != 0)
             continue;
         const fs::path folder = fs::path(TestDir()) / ("safe_write_" + std::to_string(&c - CASES));
         fs::create_directory(folder);
@@ -106,13 +109,14 @@ TEST(SafeWrite, ReplacesOnlyRegularFilesItMayWriteAndLeavesTheOldOneWholeOnAnyFa
         ASSERT_EQ(0, chdir(folder.c_str()));
         ASSERT_EQ(0, std::system(c.before));
         auto write = [&c] { return ReplaceFileSafely(c.name, "new"); };
+        const gid_t groups[] = {1000};
         auto asNobody = [&] {
-            return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && write();
+            return setgroups(c.how == 'G', groups) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && write();
         };
-        const int status = c.how == 'D'   ? WriteWithFileSizeLimit(1, false, write)
-                           : c.how == 'K' ? WriteWithFileSizeLimit(1, true, write)
-                           : c.how == 'N' ? WriteWithFileSizeLimit(ULONG_MAX, true, asNobody)
-                                          : !write();
+        const int status = c.how == 'D'                   ? WriteWithFileSizeLimit(1, false, write)
+                           : c.how == 'K'                 ? WriteWithFileSizeLimit(1, true, write)
+                           : c.how == 'N' || c.how == 'G' ? WriteWithFileSizeLimit(ULONG_MAX, true, asNobody)
+                                                          : !write();
         EXPECT_EQ(c.how == 'K' ? 128 + SIGXFSZ : c.replaced ? 0 : 1, status);
         EXPECT_EQ(c.after, Describe());
         ASSERT_EQ(0, chdir(TestDir().c_str()));
