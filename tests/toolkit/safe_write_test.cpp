@@ -72,6 +72,7 @@ const WriteCase CASES[] = {
     {"a loop of links", "ln -s b a; ln -s a b", "a", false, "a>b b>a", ' '},
     {"a FIFO is not opened", "mkfifo p", "p", false, "p|", ' '},
     {"a folder", "mkdir d", "d", false, "d/", ' '},
+    {"a path through a file", "printf old >f", "f/g", false, "f=old@644", ' '},
     {"read-only, even to root", "printf old >f; chmod 444 f", "f", false, "f=old@444", ' '},
     {"read-only behind a link", "printf old >f; chmod 444 f; ln -s f l", "l", false, "f=old@444 l>f", ' '},
     {"a disk full part way: no temporary left", "printf old >f", "f", false, "f=old@644", 'D'},
