@@ -10,39 +10,15 @@ SDL_Surface* screen = nullptr;
 bool fullScreen = false;
 SDL_Event event = SDL_Event();
 
-SDL_Surface* menuBox = nullptr;
-SDL_Surface* menu_bg = nullptr;
-SDL_Surface* cursor_ss = nullptr;
-SDL_Surface* level_bg = nullptr;
-SDL_Surface* terrain_ts = nullptr;
-SDL_Surface* water_ts = nullptr;
-SDL_Surface* cheese_ss = nullptr;
-SDL_Surface* burger_ss = nullptr;
-SDL_Surface* eel_ss = nullptr;
-SDL_Surface* scientist_ss = nullptr;
-SDL_Surface* projectile_ss = nullptr;
-SDL_Surface* rat_ss = nullptr;
-
-std::vector<SDL_Rect> terrainClips;
-std::vector<SDL_Rect> waterClips;
-std::vector<SDL_Rect> cheeseClips;
-std::vector<SDL_Rect> burgerClips;
-std::vector<SDL_Rect> eelClips;
-std::vector<SDL_Rect> scientistClips;
-std::vector<SDL_Rect> projectileClips;
-std::vector<SDL_Rect> ratClips;
-
-Mix_Music* music1 = nullptr;
-Mix_Music* music2 = nullptr;
-Mix_Chunk* rat_jump_se = nullptr;
-Mix_Chunk* rat_die_se = nullptr;
-Mix_Chunk* eel_kill_se = nullptr;
-Mix_Chunk* burger_die_se = nullptr;
-Mix_Chunk* sci_drink_se = nullptr;
-Mix_Chunk* sci_throw_se = nullptr;
-
-TTF_Font* font1 = nullptr;
-TTF_Font* font2 = nullptr;
+#define SUMPRUN_DEFINE_IMAGE(global, ...) SDL_Surface* global = nullptr;
+#define SUMPRUN_DEFINE_SHEET(global, file, need, clips, ...)                                                           \
+    SDL_Surface* global = nullptr;                                                                                     \
+    std::vector<SDL_Rect> clips;
+#define SUMPRUN_DEFINE_MUSIC(global, ...) Mix_Music* global = nullptr;
+#define SUMPRUN_DEFINE_EFFECT(global, ...) Mix_Chunk* global = nullptr;
+#define SUMPRUN_DEFINE_FONT(global, ...) TTF_Font* global = nullptr;
+SUMPRUN_ASSETS(SUMPRUN_DEFINE_IMAGE, SUMPRUN_DEFINE_SHEET, SUMPRUN_DEFINE_MUSIC, SUMPRUN_DEFINE_EFFECT,
+               SUMPRUN_DEFINE_FONT)
 
 std::stack<StateStruct, std::deque<StateStruct>> StateStack;
 VekTimer gameTimer;

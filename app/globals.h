@@ -5,6 +5,7 @@
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 #include <vector>
+#include "app/asset_table.h"
 #include "toolkit/vek_timer.h"
 #include "world/camera.h"
 #include "world/cheese.h"
@@ -17,39 +18,22 @@ extern SDL_Surface* screen;
 extern bool fullScreen;
 extern SDL_Event event;
 
-extern SDL_Surface* menuBox;
-extern SDL_Surface* menu_bg;
-extern SDL_Surface* cursor_ss;
-extern SDL_Surface* level_bg;
-extern SDL_Surface* terrain_ts;
-extern SDL_Surface* water_ts;
-extern SDL_Surface* cheese_ss;
-extern SDL_Surface* burger_ss;
-extern SDL_Surface* eel_ss;
-extern SDL_Surface* scientist_ss;
-extern SDL_Surface* projectile_ss;
-extern SDL_Surface* rat_ss;
-
-extern std::vector<SDL_Rect> terrainClips;
-extern std::vector<SDL_Rect> waterClips;
-extern std::vector<SDL_Rect> cheeseClips;
-extern std::vector<SDL_Rect> burgerClips;
-extern std::vector<SDL_Rect> eelClips;
-extern std::vector<SDL_Rect> scientistClips;
-extern std::vector<SDL_Rect> projectileClips;
-extern std::vector<SDL_Rect> ratClips;
-
-extern Mix_Music* music1;
-extern Mix_Music* music2;
-extern Mix_Chunk* rat_jump_se;
-extern Mix_Chunk* rat_die_se;
-extern Mix_Chunk* eel_kill_se;
-extern Mix_Chunk* burger_die_se;
-extern Mix_Chunk* sci_drink_se;
-extern Mix_Chunk* sci_throw_se;
-
-extern TTF_Font* font1; // 50-point headings
-extern TTF_Font* font2; // 25-point HUD and small dialog text
+// The assets, one global (and a clip list for each sprite sheet) per row of
+// the asset table.
+#define SUMPRUN_DECLARE_IMAGE(global, ...) extern SDL_Surface* global;
+#define SUMPRUN_DECLARE_SHEET(global, file, need, clips, ...)                                                          \
+    extern SDL_Surface* global;                                                                                        \
+    extern std::vector<SDL_Rect> clips;
+#define SUMPRUN_DECLARE_MUSIC(global, ...) extern Mix_Music* global;
+#define SUMPRUN_DECLARE_EFFECT(global, ...) extern Mix_Chunk* global;
+#define SUMPRUN_DECLARE_FONT(global, ...) extern TTF_Font* global;
+SUMPRUN_ASSETS(SUMPRUN_DECLARE_IMAGE, SUMPRUN_DECLARE_SHEET, SUMPRUN_DECLARE_MUSIC, SUMPRUN_DECLARE_EFFECT,
+               SUMPRUN_DECLARE_FONT)
+#undef SUMPRUN_DECLARE_IMAGE
+#undef SUMPRUN_DECLARE_SHEET
+#undef SUMPRUN_DECLARE_MUSIC
+#undef SUMPRUN_DECLARE_EFFECT
+#undef SUMPRUN_DECLARE_FONT
 
 extern VekTimer gameTimer;
 extern VekTimer frameTimer;

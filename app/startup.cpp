@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include "app/assets.h"
 #include "app/globals.h"
 #include "app/hiscore.h"
 #include "app/menu_states.h"
@@ -14,21 +15,13 @@
 #include "app/video_start.h"
 #include "editor/autosave.h"
 #include "editor/editor.h"
-#include "enemies/burger.h"
-#include "enemies/eel.h"
-#include "enemies/projectile.h"
-#include "enemies/scientist.h"
-#include "play/draw.h"
 #include "play/game_recorder.h"
 #include "play/level_file.h"
 #include "play/replay_run.h"
 #include "toolkit/printable.h"
-#include "toolkit/vek_clips.h"
 #include "toolkit/vek_display.h"
 #include "toolkit/vek_pad.h"
 #include "toolkit/vek_signals.h"
-#include "toolkit/vek_surface.h"
-#include "world/cheese.h"
 #include "world/constants.h"
 #include "world/game_random.h"
 #include "world/rat.h"
@@ -159,13 +152,10 @@ static int WatchReplay(const std::string& fileName)
 // Beside the video, only what the game uses: no timer subsystem, since
 // nothing sets an SDL timer (SDL_GetTicks and SDL_Delay work without it)
 // and its thread would wake the machine about a thousand times a second
-// for nothing.
-static Uint32 OtherSubsystemsWanted()
-{
-    Uint32 flags = SDL_INIT_AUDIO;
-    // Game pads: add SDL_INIT_JOYSTICK here when a pad is wanted.
-    return flags;
-}
+// for nothing. The joystick subsystem is the pad support's to start
+// (VEK_OpenPad, once the window is open), and it stops it again when no pad
+// is attached.
+static Uint32 OtherSubsystemsWanted() { return SDL_INIT_AUDIO; }
 
 bool init(bool withAudio)
 {
@@ -189,197 +179,14 @@ bool init(bool withAudio)
     return true;
 }
 
-static bool LoadSounds();
-
-static Mix_Chunk* LoadEffect(const char* fileName)
-{
-    SDL_RWops* stream = SDL_RWFromFile(fileName, "rb");
-    if (!stream)
-        return nullptr;
-    return Mix_LoadWAV_RW(stream, 1);
-}
-
-// Every file is loaded before any is judged; only the required ones stop
-// the start, and the name of the first of those missing is told.
-template <typename T>
-struct AssetFile
-{
-    T** slot;
-    const char* file;
-    bool required;
-};
-
-// True, after naming it, when a required file of the list did not load.
-template <typename T, size_t N>
-static bool ReportMissing(const AssetFile<T> (&files)[N])
-{
-    for (const AssetFile<T>& f : files)
-        if (f.required && !*f.slot)
-        {
-            AssetFailed(f.file);
-            return true;
-        }
-    return false;
-}
-
 bool load_files(bool withAudio)
 {
-    const AssetFile<SDL_Surface> images[] = {
-        {&menuBox, "menubox.bmp", true},
-        {&menu_bg, "gen_bg_4gobs1.png", true},
-        {&cursor_ss, "sumprun_cursor.png", false},
-        {&level_bg, "sumprun_bg_1.png", false},
-        {&terrain_ts, "sumprun_ts_1.png", false},
-        {&water_ts, "sumprun_ts_water.png", false},
-        {&cheese_ss, "sumprun_ts_cheese.png", false},
-        {&burger_ss, "sumprun_ss_burger.png", false},
-        {&eel_ss, "sumprun_ss_eel.png", false},
-        {&scientist_ss, "sumprun_ss_scientist.png", false},
-        {&projectile_ss, "sumprun_ss_pondweed.png", true},
-        {&rat_ss, "sumprun_ss_rat.png", false},
-    };
-    for (const AssetFile<SDL_Surface>& f : images)
-        *f.slot = VEK_LoadImage(f.file);
-    if (ReportMissing(images))
-        return false;
-
-    if (withAudio && !LoadSounds())
-        return false;
-
-    font1 = TTF_OpenFont("impact.ttf", 50);
-    font2 = TTF_OpenFont("verdana.ttf", 25);
-    const AssetFile<TTF_Font> fonts[] = {{&font1, "impact.ttf", true}, {&font2, "verdana.ttf", true}};
-    if (ReportMissing(fonts))
+    if (!LoadAssets(withAudio))
         return false;
 
     // The tools keep no high score.
     hiScore = withAudio ? LoadHiScore() : 0;
     return true;
-}
-
-static bool LoadSounds()
-{
-    const AssetFile<Mix_Music> music[] = {{&music1, "SRSong1.ogg", true}, {&music2, "SRSong2.ogg", true}};
-    const AssetFile<Mix_Chunk> effects[] = {
-        {&rat_jump_se, "rat_jump_se.ogg", true},    {&rat_die_se, "rat_die_se.ogg", false},
-        {&eel_kill_se, "eel_kill_se.ogg", false},   {&burger_die_se, "burger_die_se.ogg", false},
-        {&sci_drink_se, "sci_drink_se.ogg", false}, {&sci_throw_se, "sci_throw_se.ogg", false},
-    };
-    for (const AssetFile<Mix_Music>& f : music)
-        *f.slot = Mix_LoadMUS(f.file);
-    for (const AssetFile<Mix_Chunk>& f : effects)
-        *f.slot = LoadEffect(f.file);
-    return !ReportMissing(music) && !ReportMissing(effects);
-}
-
-// Clip i of a sheet laid out as a grid of cells, columns wide.
-static void CutGrid(std::vector<SDL_Rect>& clips, int count, int columns, int w, int h)
-{
-    clips.clear();
-    for (int i = 0; i < count; ++i)
-    {
-        SDL_Rect r;
-        r.x = static_cast<Sint16>(w * (i % columns));
-        r.y = static_cast<Sint16>(h * (i / columns));
-        r.w = static_cast<Uint16>(w);
-        r.h = static_cast<Uint16>(h);
-        clips.push_back(r);
-    }
-}
-
-void SetClips()
-{
-    // Rows of single frames are a grid as wide as the row.
-    CutGrid(terrainClips, 18, 4, 32, 32);
-    CutGrid(waterClips, 8, 4, 32, 32);
-    CutGrid(cheeseClips, 13, 4, 32, 32);
-    CutGrid(burgerClips, 5, 5, BURGER_WIDTH, BURGER_HEIGHT);
-    CutGrid(eelClips, 5, 5, EEL_WIDTH, EEL_HEIGHT);
-    CutGrid(scientistClips, 15, 15, SCIENTIST_WIDTH, SCIENTIST_HEIGHT);
-    CutGrid(projectileClips, 2, 2, 30, 30);
-    CutGrid(ratClips, 9, 9, RAT_WIDTH, RAT_HEIGHT);
-
-    // Every clip drawn in play gets a surface of its own (same pixels).
-    VEK_ForgetAllClips();
-    VEK_CutClips(terrain_ts, terrainClips);
-    VEK_CutClips(water_ts, waterClips);
-    VEK_CutClips(cheese_ss, cheeseClips);
-    VEK_CutClips(burger_ss, burgerClips);
-    VEK_CutClips(eel_ss, eelClips);
-    VEK_CutClips(scientist_ss, scientistClips);
-    VEK_CutClips(projectile_ss, projectileClips);
-    VEK_CutClips(rat_ss, ratClips);
-}
-
-// The class statics only borrow the assets, so they are handed out again
-// whenever the assets change hands.
-static void ShareAssets()
-{
-    Burger::default_ss = burger_ss;
-    Burger::defaultClips = &burgerClips;
-    Burger::die_se = burger_die_se;
-    Eel::default_ss = eel_ss;
-    Eel::defaultClips = &eelClips;
-    Eel::kill_se = eel_kill_se;
-    Scientist::default_ss = scientist_ss;
-    Scientist::defaultClips = &scientistClips;
-    Scientist::drink_se = sci_drink_se;
-    Scientist::throw_se = sci_throw_se;
-    Projectile::default_ss = projectile_ss;
-    Projectile::defaultClips = &projectileClips;
-    Cheese::default_ss = cheese_ss;
-    Cheese::defaultClips = &cheeseClips;
-    Rat::jump_se = rat_jump_se;
-    Rat::die_se = rat_die_se;
-}
-
-void SetGuyDefaults()
-{
-    ShareAssets();
-    rat.SetDefaults(rat_ss, &ratClips);
-}
-
-template <typename T>
-static void Release(T*& asset, void (*free)(T*))
-{
-    if (asset)
-        free(asset);
-    asset = nullptr;
-}
-
-void FreeAssets()
-{
-    VEK_ForgetAllClips();
-    ReleaseDrawCaches();
-    Release(menuBox, SDL_FreeSurface);
-    Release(menu_bg, SDL_FreeSurface);
-    Release(cursor_ss, SDL_FreeSurface);
-    Release(level_bg, SDL_FreeSurface);
-    Release(terrain_ts, SDL_FreeSurface);
-    Release(water_ts, SDL_FreeSurface);
-    Release(cheese_ss, SDL_FreeSurface);
-    Release(burger_ss, SDL_FreeSurface);
-    Release(eel_ss, SDL_FreeSurface);
-    Release(scientist_ss, SDL_FreeSurface);
-    Release(projectile_ss, SDL_FreeSurface);
-    Release(rat_ss, SDL_FreeSurface);
-
-    Release(music1, Mix_FreeMusic);
-    Release(music2, Mix_FreeMusic);
-
-    Release(rat_jump_se, Mix_FreeChunk);
-    Release(rat_die_se, Mix_FreeChunk);
-    Release(eel_kill_se, Mix_FreeChunk);
-    Release(burger_die_se, Mix_FreeChunk);
-    Release(sci_drink_se, Mix_FreeChunk);
-    Release(sci_throw_se, Mix_FreeChunk);
-
-    Release(font1, TTF_CloseFont);
-    Release(font2, TTF_CloseFont);
-
-    // Nothing may keep pointing at what was just freed.
-    ShareAssets();
-    rat.SetSpriteSheet(nullptr);
 }
 
 void clean_up()

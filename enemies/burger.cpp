@@ -19,8 +19,6 @@ void Burger::Update()
         Guy::Update();
 }
 
-void Burger::SetCollBoxes() { Guy::SetCollBoxes(); }
-
 // Feet first: a stomp wins over a flank touching in the same frame.
 void Burger::HandleRat(Rat& rat)
 {
@@ -36,19 +34,6 @@ void Burger::HandleRat(Rat& rat)
     }
     else if (RatBoxTouched(ratData, RAT_BOX_HEAD) || RatBoxTouched(ratData, RAT_BOX_LEFT) ||
              RatBoxTouched(ratData, RAT_BOX_RIGHT))
-        rat.Kill();
-}
-
-void Burger::HandleRatColl(Rat& rat, std::vector<CollData>& data)
-{
-    if (RatBoxTouched(data, RAT_BOX_FEET))
-    {
-        Kill();
-        rat.Jump();
-        rat.Landed();
-    }
-    else if (RatBoxTouched(data, RAT_BOX_HEAD) || RatBoxTouched(data, RAT_BOX_LEFT) ||
-             RatBoxTouched(data, RAT_BOX_RIGHT))
         rat.Kill();
 }
 

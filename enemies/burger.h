@@ -10,9 +10,7 @@ class Burger : public Guy
 public:
     Burger();
     void Update() override;
-    void SetCollBoxes() override;
     void HandleRat(Rat& rat) override;
-    void HandleRatColl(Rat& rat, std::vector<CollData>& data) override;
     void HandleTiles(std::vector<Tile*>& tiles) override;
     std::string GetTag() override { return "Burger"; }
 

@@ -76,9 +76,3 @@ void Eel::HandleRat(Rat& rat)
     rat.Kill();
     PlaySound(kill_se, 1);
 }
-
-void Eel::HandleRatColl(Rat& rat, std::vector<CollData>& data)
-{
-    if (AnyRatBoxTouched(data))
-        rat.Kill();
-}

@@ -19,7 +19,6 @@ public:
     void Update() override;
     void UpdateSprite() override;
     void HandleRat(Rat& rat) override;
-    void HandleRatColl(Rat& rat, std::vector<CollData>& data) override;
     std::string GetTag() override { return "Eel"; }
 
     static SDL_Surface* default_ss;

@@ -81,14 +81,6 @@ void Guy::Kill() { dead = true; }
 
 bool Guy::EraseYet() { return erase; }
 
-void Guy::Friction()
-{
-    if (xVel > 0)
-        xVel--;
-    else if (xVel < 0)
-        xVel++;
-}
-
 // Enemies fall more gently than the rat: 1 per update, not GRAVITY.
 void Guy::Gravity()
 {
@@ -102,8 +94,6 @@ void Guy::SetCollBoxes()
     ClearBoxes();
     AddBox(xPos, yPos, xSize, ySize);
 }
-
-void Guy::HandleRatColl(Rat&, std::vector<CollData>&) {}
 
 void Guy::HandleTiles(std::vector<Tile*>&) {}
 

@@ -20,11 +20,9 @@ public:
     virtual void Right();
     virtual void Kill();
     virtual bool EraseYet();
-    virtual void Friction();
     virtual void Gravity();
     virtual void SetCollBoxes();
     virtual void HandleRat(Rat& rat) = 0;
-    virtual void HandleRatColl(Rat& rat, std::vector<CollData>& data);
     virtual void HandleTiles(std::vector<Tile*>& tiles);
     virtual std::string GetTag();
     virtual void Unmute();

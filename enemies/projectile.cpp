@@ -31,8 +31,6 @@ void Projectile::UpdateSprite()
         spriteTimer++;
 }
 
-void Projectile::SetCollBoxes() { Guy::SetCollBoxes(); }
-
 // Hitting the rat does not end the flight.
 void Projectile::HandleRat(Rat& rat)
 {

@@ -25,7 +25,6 @@ public:
     // PROJECTILE_LOST_Y).
     void Update() override;
     void UpdateSprite() override;
-    void SetCollBoxes() override;
     void HandleRat(Rat& rat) override;
     void HandleTiles(std::vector<Tile*>& tiles) override;
 

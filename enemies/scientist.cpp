@@ -208,13 +208,6 @@ void Scientist::HandleRat(Rat& rat)
     projectile.HandleRat(rat);
 }
 
-void Scientist::HandleRatColl(Rat& rat, std::vector<CollData>& data)
-{
-    // The records describe a contact the caller has already found, so
-    // anything but a stomp is deadly.
-    StompOrTouch(rat, RatBoxTouched(data, RAT_BOX_FEET));
-}
-
 void Scientist::HandleTiles(std::vector<Tile*>& tiles)
 {
     LandAndTurn(tiles);

@@ -28,7 +28,6 @@ public:
     void UpdateSprite() override;
     void SetCollBoxes() override;
     void HandleRat(Rat& rat) override;
-    void HandleRatColl(Rat& rat, std::vector<CollData>& data) override;
     void HandleTiles(std::vector<Tile*>& tiles) override;
     std::string GetTag() override { return "Scientist"; }
     void Unmute() override { muted = false; }

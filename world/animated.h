@@ -14,7 +14,6 @@ public:
     virtual void SetClips(std::vector<SDL_Rect>* clipList);
 
     int GetCurrentClip() const { return currentClip; }
-    int GetSpriteTimer() const { return spriteTimer; }
     SDL_Surface* GetSpriteSheet() const { return spriteSheet; }
     std::vector<SDL_Rect>* GetClips() const { return clips; }
 

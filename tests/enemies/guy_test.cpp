@@ -40,47 +40,38 @@ TEST(Guy, WalkingAnimation)
     }
 }
 
-TEST(Burger, DecidesFromTheGivenRecords)
+// The rat's top-left relative to the enemy's, and the rat's boxes that
+// touch it. A stomp kills a burger and bounces the rat, winning over a
+// flank touching too; any other touch costs one life, however many boxes
+// touch. An eel is no stomp's victim, and only its box touches, not its
+// picture.
+TEST(Guy, ATouchKillsTheRatButAStompKillsABurger)
 {
-    // Feet, head, left, right; the stomp wins over a flank, several flanks
-    // cost one life, and too short records count what is there.
     const struct
     {
-        const char* touched;
-        bool burgerDies, ratDies;
-    } cases[] = {{"1000", true, false}, {"1010", true, false},  {"0100", false, true},
-                 {"0010", false, true}, {"0001", false, true},  {"0111", false, true},
-                 {"01", false, true},   {"0000", false, false}, {"", false, false}};
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.touched);
-        Burger b;
-        Rat rat;
-        rat.SetLives(3);
-        std::vector<CollData> data = Records(c.touched);
-        b.HandleRatColl(rat, data);
-        EXPECT_EQ(c.burgerDies, b.IsDead());
-        EXPECT_EQ(c.ratDies ? 2 : 3, rat.GetLives());
-        EXPECT_EQ(c.burgerDies, rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED);
-    }
-}
-
-TEST(Eel, AnyContactCostsOneLife)
-{
-    // The rat relative to the eel: a stomp, from below, from either side,
-    // and touching its picture but not its box.
-    const struct
-    {
+        bool eel;
         int dx, dy;
-        bool kills;
-    } cases[] = {{-5, -55, true}, {-5, 65, true}, {-35, 10, true}, {25, 10, true}, {EEL_WIDTH, 0, false}};
+        const char* touching;
+        bool enemyDies, ratDies;
+    } cases[] = {
+        {false, 0, -55, "feet", true, false},    {false, 28, -30, "feet and left", true, false},
+        {false, 0, 45, "head", false, true},     {false, 28, 0, "left", false, true},
+        {false, -35, 0, "right", false, true},   {false, 0, 20, "head, left and right", false, true},
+        {false, 60, 0, "nothing", false, false}, {true, -5, -55, "feet", false, true},
+        {true, -5, 65, "head", false, true},     {true, -35, 10, "right", false, true},
+        {true, 25, 10, "left", false, true},     {true, EEL_WIDTH, 0, "its picture", false, false},
+    };
     for (const auto& c : cases)
     {
+        SCOPED_TRACE(testing::Message() << (c.eel ? "eel, " : "burger, ") << c.touching);
         EnemyWorld w;
-        Eel* e = w.Add(new Eel(), 500, 500, EEL_WIDTH, EEL_HEIGHT, 0, 12); // diving, as a level makes it
+        Guy* g = c.eel ? w.Add<Guy>(new Eel(), 500, 500, EEL_WIDTH, EEL_HEIGHT, 0, 12) // diving, as a level makes it
+                       : w.Add<Guy>(new Burger(), 500, 500, BURGER_WIDTH, BURGER_HEIGHT, 0, 0);
         w.PlaceRat(500 + c.dx, 500 + c.dy);
-        e->HandleRat(w.rat);
-        EXPECT_TRUE(w.rat.GetLives() == (c.kills ? LIVES - 1 : LIVES) && !e->IsDead()) << c.dx << "," << c.dy;
+        g->HandleRat(w.rat);
+        EXPECT_EQ(c.enemyDies, g->IsDead());
+        EXPECT_EQ(c.ratDies ? LIVES - 1 : LIVES, w.rat.GetLives());
+        EXPECT_EQ(c.enemyDies, Bounced(w.rat));
     }
 }
 

@@ -60,25 +60,27 @@ TEST(Scientist, ThrowsFromEitherHandAtEverySpeedTheGameGeneratorPicks)
 // Anything but a stomp always kills.
 TEST(Scientist, AStompHurtsHimOnlyWhenHeIsVulnerable)
 {
-    Scientist s;
-    auto contact = [&s](const char* touched) {
-        Rat rat;
-        rat.SetLives(LIVES);
-        std::vector<CollData> data = Records(touched);
-        s.HandleRatColl(rat, data);
-        bool bounced = rat.GetJumpPressed() && rat.GetJumpState() == RAT_GROUNDED;
-        return std::to_string(s.GetHitPoints()) + (!rat.IsAlive() ? " killed" : bounced ? " bounced" : " missed");
+    EnemyWorld w;
+    Scientist& s = *w.Add(new Scientist(), SCI_X, SCI_Y, SCIENTIST_WIDTH, SCIENTIST_HEIGHT, 0, 0);
+    // The rat's feet on his head, or its left flank against his right side.
+    auto contact = [&s](bool stomp) {
+        EnemyWorld fresh;
+        fresh.PlaceRat(SCI_X + (stomp ? 40 : 95), SCI_Y + (stomp ? -55 : 60));
+        s.HandleRat(fresh.rat);
+        return std::to_string(s.GetHitPoints()) + (!fresh.rat.IsAlive() ? " killed"
+                                                   : Bounced(fresh.rat) ? " bounced"
+                                                                        : " missed");
     };
-    std::vector<std::string> seen{contact("1000")};
+    std::vector<std::string> seen{contact(true)};
     int drink = 0, potion = 0;
     for (; s.GetAction() == SCI_DRINK && drink < 500; drink++, s.UpdateSprite())
         if (drink == 10)
-            seen.push_back(contact("1000"));
-    seen.push_back(contact("1000"));
+            seen.push_back(contact(true));
+    seen.push_back(contact(true));
     for (; !s.IsVulnerable() && potion < 1000; potion++)
         s.UpdateSprite();
-    seen.push_back(contact("0010"));
-    seen.push_back(contact("1000"));
+    seen.push_back(contact(false));
+    seen.push_back(contact(true));
     const std::string hp = std::to_string(SCI_HIT_POINTS - 1);
     EXPECT_EQ((std::vector<std::string>{hp + " bounced", hp + " bounced", hp + " killed", hp + " killed",
                                         std::to_string(SCI_HIT_POINTS - 2) + " bounced"}),

@@ -1,11 +1,9 @@
 #include "tests/support/file_faults.h"
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include "toolkit/safe_file.h"
 
 int WriteWithFileSizeLimit(unsigned long limit, bool killAtLimit, const std::function<bool()>& write)
 {
@@ -25,13 +23,4 @@ int WriteWithFileSizeLimit(unsigned long limit, bool killAtLimit, const std::fun
     if (child < 0 || waitpid(child, &status, 0) != child)
         return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-std::vector<std::string> TempFilesLeft()
-{
-    std::vector<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator("."))
-        if (entry.path().filename().string().find(SAFE_TEMP_MARK) != std::string::npos)
-            left.push_back(entry.path().filename().string());
-    return left;
 }

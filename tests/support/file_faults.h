@@ -1,7 +1,5 @@
 #pragma once
 #include <functional>
-#include <string>
-#include <vector>
 
 // Runs write in a child process that may write files only up to limit
 // bytes. The kernel stops it with SIGXFSZ at exactly that byte, mid-write,
@@ -9,6 +7,3 @@
 // Returns the child's exit code (0 when write returned true, else 1), or
 // 128 + the signal that killed it.
 int WriteWithFileSizeLimit(unsigned long limit, bool killAtLimit, const std::function<bool()>& write);
-
-// The temporary files of safe writes left in the working folder.
-std::vector<std::string> TempFilesLeft();

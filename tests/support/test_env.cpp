@@ -122,16 +122,14 @@ Uint32 PixelRGB(SDL_Surface* surface, int x, int y)
     return Uint32(r) << 16 | g << 8 | b;
 }
 
-int CountColour(SDL_Surface* surface, Uint32 rgb, const SDL_Rect& area)
+int CountColour(SDL_Surface* surface, Uint32 rgb)
 {
     int count = 0;
-    for (int y = area.y; y < area.y + area.h; ++y)
-        for (int x = area.x; x < area.x + area.w; ++x)
+    for (int y = 0; y < surface->h; ++y)
+        for (int x = 0; x < surface->w; ++x)
             count += PixelRGB(surface, x, y) == rgb;
     return count;
 }
-
-int CountColour(SDL_Surface* s, Uint32 rgb) { return CountColour(s, rgb, {0, 0, Uint16(s->w), Uint16(s->h)}); }
 
 std::string ReadFile(const std::string& name)
 {

@@ -37,9 +37,8 @@ void RemoveFakeClock();
 void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& b);
 // A pixel of a surface as 0xRRGGBB.
 Uint32 PixelRGB(SDL_Surface* surface, int x, int y);
-// How many pixels of a surface (or of an area of it) have the colour 0xRRGGBB.
+// How many pixels of a surface have the colour 0xRRGGBB.
 int CountColour(SDL_Surface* surface, Uint32 rgb);
-int CountColour(SDL_Surface* surface, Uint32 rgb, const SDL_Rect& area);
 
 // Whole contents of a file ("" when missing); writes a file.
 std::string ReadFile(const std::string& name);

@@ -9,6 +9,14 @@ TEST_F(ToolkitTest, NewSurfaceIsAllKeyColourAndBadSizesMakeNothing)
     EXPECT_EQ(33 * 17, CountColour(fresh, CYAN));
     Fill(target, 0, 0, 40, 40, 0x123456);
     VEK_BlitSurface(fresh, nullptr, target, 3, 5); // keyed out entirely
+    SDL_Surface* plain = SDL_CreateRGBSurface(SDL_SWSURFACE, 33, 17, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    Fill(plain, 0, 0, 33, 17, CYAN); // and so is the cyan of a picture loaded from a file
+    ASSERT_EQ(0, SDL_SaveBMP(plain, "cyan.bmp"));
+    SDL_FreeSurface(plain);
+    SDL_Surface* loaded = VEK_LoadImage("cyan.bmp");
+    ASSERT_TRUE(loaded);
+    VEK_BlitSurface(loaded, nullptr, target, 0, 0);
+    SDL_FreeSurface(loaded);
     VEK_BlitSurface(nullptr, nullptr, target, 0, 0);
     EXPECT_EQ(40 * 40, CountColour(target, 0x123456));
     // A negative size would be a huge allocation, a zero piece an endless box.

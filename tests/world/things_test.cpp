@@ -100,15 +100,6 @@ TEST(Camera, FollowKeepsThePointInsideTheMarginsAndClampsOnlyWhereItMoved)
     }
 }
 
-TEST(Tiles, AWaterTileDestroyedAsATileFreesItsAnimatedPart)
-{
-    // Under the leak checker, a box left in the animated part shows whether
-    // deleting through Tile* reached it.
-    Tile* t = new WaterTile(0, 0, GHOST, 0, nullptr, nullptr);
-    static_cast<AnimatedThing*>(static_cast<WaterTile*>(t))->AddBox(1, 2, 3, 4);
-    delete t;
-}
-
 // Each fifth draw steps to the next pair of clips; which of the pair shows
 // comes from rand(), never from the game generator the replays depend on.
 TEST(Water, StartsOnClipZeroThenStepsPairByPairEveryFifthDrawWithoutTheGameGenerator)

@@ -208,13 +208,7 @@ bool LeavesAWayOut(int first, int second)
            }) > 0;
 }
 
-struct Step
-{
-    int macro;
-};
-
-// One search attempt from the start with a given prefix; returns true when
-// it won, and leaves the macros it took in steps.
+// How one search attempt ended.
 enum class Result
 {
     Won,
@@ -225,6 +219,9 @@ enum class Result
 Replay ToReplay(int slot, unsigned seed, const std::vector<int>& steps);
 std::string partialName;
 
+// One search attempt from the start with a given prefix: whether it won,
+// found no way on, or ran out of frames or lives; the macros it took are
+// left in steps.
 Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<std::pair<size_t, int>>& bans,
                int maxFrames)
 {
