@@ -1,6 +1,8 @@
 #include "app/video_start.h"
 #include <SDL.h>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include "toolkit/vek_clock.h"
 
 // How long start-up keeps trying to reach a display that refused it.
@@ -25,16 +27,52 @@ static bool PinX11Driver()
     return true;
 }
 
+// Drivers that "start" with no window anywhere; only taken when asked for.
+static bool ShowsNoWindow(const char* driver)
+{
+    const char* const windowless[] = {"offscreen", "dummy", "aalib", "caca"};
+    for (const char* name : windowless)
+        if (std::strcmp(driver, name) == 0)
+            return true;
+    return false;
+}
+
+// SDL_Init's word alone is not enough. The SDL 1.2 interface on SDL2
+// (sdl12-compat) answers a second SDL_Init with success after the first
+// failed, without any video driver, and later opens the window on SDL2's
+// "offscreen" driver: the game would run on with nothing shown. So the
+// driver that actually started is checked.
+static bool VideoReallyStarted(bool pinned, bool driverChosen)
+{
+    char name[32];
+    if (!SDL_VideoDriverName(name, sizeof name))
+        return false;
+    if (pinned)
+        return SDL_strcasecmp(name, "x11") == 0;
+    return driverChosen || !ShowsNoWindow(name);
+}
+
 bool StartVideo()
 {
+    const bool driverChosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
     const bool pinned = PinX11Driver();
     bool started = false;
+    std::string firstError;
     for (int attempt = 1; !started && attempt <= VIDEO_ATTEMPTS; ++attempt)
     {
         if (attempt > 1)
             VEK_Delay(VIDEO_RETRY_MS);
-        started = SDL_Init(SDL_INIT_VIDEO) == 0;
+        started = SDL_Init(SDL_INIT_VIDEO) == 0 && VideoReallyStarted(pinned, driverChosen);
+        if (!started)
+        {
+            // The first refusal says why; later ones may only echo it.
+            if (firstError.empty())
+                firstError = *SDL_GetError() ? SDL_GetError() : "no video driver started";
+            SDL_Quit();
+        }
     }
+    if (!started)
+        SDL_SetError("%s", firstError.c_str());
     // The choice was only for start-up; the environment is left as found.
     if (pinned)
         unsetenv("SDL_VIDEODRIVER");
