@@ -1,5 +1,6 @@
 #include "app/video_start.h"
 #include <SDL.h>
+#include <X11/Xlib.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -52,10 +53,34 @@ static bool VideoReallyStarted(bool pinned, bool driverChosen)
     return driverChosen || !ShowsNoWindow(name);
 }
 
+// Waits, within the start-up's attempts, until the X server takes a
+// connection, and holds that connection open while SDL starts: a server
+// with a client left cannot reset under SDL. Null when it never answered.
+// This matters most on sdl12-compat, which does not really try again after
+// a failed SDL_Init, so its first attempt has to find the server ready.
+static Display* HoldDisplay()
+{
+    for (int attempt = 1; attempt <= VIDEO_ATTEMPTS; ++attempt)
+    {
+        if (attempt > 1)
+            VEK_Delay(VIDEO_RETRY_MS);
+        if (Display* display = XOpenDisplay(nullptr))
+            return display;
+    }
+    return nullptr;
+}
+
 bool StartVideo()
 {
     const bool driverChosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
     const bool pinned = PinX11Driver();
+    Display* held = nullptr;
+    if (pinned && !(held = HoldDisplay()))
+    {
+        unsetenv("SDL_VIDEODRIVER");
+        SDL_SetError("the X server %s does not answer", std::getenv("DISPLAY"));
+        return false;
+    }
     bool started = false;
     std::string firstError;
     for (int attempt = 1; !started && attempt <= VIDEO_ATTEMPTS; ++attempt)
@@ -73,6 +98,9 @@ bool StartVideo()
     }
     if (!started)
         SDL_SetError("%s", firstError.c_str());
+    // SDL has its own connection now.
+    if (held)
+        XCloseDisplay(held);
     // The choice was only for start-up; the environment is left as found.
     if (pinned)
         unsetenv("SDL_VIDEODRIVER");
