@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <sys/stat.h>
 #include "app/globals.h"
 #include "app/hiscore.h"
 #include "app/menu_states.h"
@@ -20,6 +21,7 @@
 #include "play/level_file.h"
 #include "play/replay_run.h"
 #include "toolkit/vek_clips.h"
+#include "toolkit/vek_desktop.h"
 #include "toolkit/vek_display.h"
 #include "toolkit/vek_pad.h"
 #include "toolkit/vek_signals.h"
@@ -30,6 +32,7 @@
 #include "world/rat.h"
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
+static const char* const WINDOW_ICON_FILE = "sumprun_icon.png";
 
 static int WatchReplay(const std::string& fileName);
 
@@ -136,7 +139,7 @@ static int WatchReplay(const std::string& fileName)
     SetClips();
     SetGuyDefaults();
     const ReplayOutcome outcome = RunReplay(replay, ReplayMode::Watched);
-    std::printf("outcome: %s\n", FormatOutcome(outcome).c_str());
+    std::printf("outcome: %s\n", DescribeOutcome(outcome).c_str());
     ClearWorld();
     FreeAssets();
     TTF_Quit();
@@ -162,6 +165,8 @@ bool init(bool withAudio)
     if (withAudio && SDL_InitSubSystem(OtherSubsystemsWanted()) == -1)
         return SubsystemFailed("cannot start SDL");
     IgnoreUnreadEvents();
+    // Optional: without it the desktop shows its generic icon.
+    VEK_SetWindowIcon(WINDOW_ICON_FILE);
     screen = VEK_OpenDisplay(ChooseDisplay(ProgramOptions()));
     if (!screen)
         return SubsystemFailed("cannot open the window");
@@ -178,6 +183,23 @@ bool init(bool withAudio)
 }
 
 static bool LoadSounds();
+
+// The fonts are links into the font packages. In a staged tree (DESTDIR, or
+// a package unpacked with dpkg-deb -x) they lead into a /usr that the tree
+// does not hold: then the font file the game was built with is taken.
+static bool LeadsNowhere(const char* fileName)
+{
+    struct stat link;
+    struct stat target;
+    return lstat(fileName, &link) == 0 && S_ISLNK(link.st_mode) && stat(fileName, &target) != 0;
+}
+
+static TTF_Font* OpenGameFont(const char* fileName, const char* builtWith, int size)
+{
+    if (builtWith[0] != '\0' && LeadsNowhere(fileName))
+        return TTF_OpenFont(builtWith, size);
+    return TTF_OpenFont(fileName, size);
+}
 
 static Mix_Chunk* LoadEffect(const char* fileName)
 {
@@ -234,8 +256,8 @@ bool load_files(bool withAudio)
     if (withAudio && !LoadSounds())
         return false;
 
-    font1 = TTF_OpenFont("impact.ttf", 50);
-    font2 = TTF_OpenFont("verdana.ttf", 25);
+    font1 = OpenGameFont("impact.ttf", BUILT_LARGE_FONT, 50);
+    font2 = OpenGameFont("verdana.ttf", BUILT_SMALL_FONT, 25);
     const AssetFile<TTF_Font> fonts[] = {{&font1, "impact.ttf", true}, {&font2, "verdana.ttf", true}};
     if (ReportMissing(fonts))
         return false;

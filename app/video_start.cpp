@@ -70,8 +70,14 @@ static Display* HoldDisplay()
     return nullptr;
 }
 
+// The window's class ties the running game to its menu entry
+// (StartupWMClass): both libraries read it from the environment when their
+// video starts. One the player set is kept.
+static const char* const WINDOW_CLASS = "sumprun";
+
 bool StartVideo()
 {
+    setenv("SDL_VIDEO_X11_WMCLASS", WINDOW_CLASS, 0);
     const bool driverChosen = std::getenv("SDL_VIDEODRIVER") != nullptr;
     const bool pinned = PinX11Driver();
     Display* held = nullptr;

@@ -1,8 +1,10 @@
 #include "toolkit/vek_desktop.h"
 #include <SDL.h>
+#include <SDL_image.h>
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <vector>
 
 bool VEK_OnSdl2()
 {
@@ -81,4 +83,38 @@ void VEK_MoveWindowToOrigin()
     XFlush(info.info.x11.display);
     if (info.info.x11.unlock_func)
         info.info.x11.unlock_func();
+}
+
+bool VEK_SetWindowIcon(const char* fileName)
+{
+    SDL_Surface* loaded = IMG_Load(fileName);
+    if (!loaded)
+        return false;
+    // One pixel format to read the alpha from, whatever the file held.
+    SDL_Surface* icon =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, loaded->w, loaded->h, 32, 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000);
+    bool set = false;
+    if (icon)
+    {
+        SDL_SetAlpha(loaded, 0, SDL_ALPHA_OPAQUE);
+        SDL_BlitSurface(loaded, nullptr, icon, nullptr);
+        // SDL 1.2 takes the icon's shape as a mask of one bit a pixel, rows
+        // padded to whole bytes, the leftmost pixel in the highest bit.
+        const int rowBytes = (icon->w + 7) / 8;
+        std::vector<Uint8> mask(static_cast<size_t>(rowBytes) * icon->h, 0);
+        SDL_LockSurface(icon);
+        for (int y = 0; y < icon->h; ++y)
+        {
+            const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<Uint8*>(icon->pixels) + y * icon->pitch);
+            for (int x = 0; x < icon->w; ++x)
+                if ((row[x] >> 24) >= 128)
+                    mask[y * rowBytes + x / 8] |= static_cast<Uint8>(0x80 >> (x % 8));
+        }
+        SDL_UnlockSurface(icon);
+        SDL_WM_SetIcon(icon, mask.data());
+        SDL_FreeSurface(icon);
+        set = true;
+    }
+    SDL_FreeSurface(loaded);
+    return set;
 }

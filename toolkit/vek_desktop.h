@@ -14,3 +14,8 @@ bool VEK_WindowManagerRunning();
 // Moves the game's window to the screen's top-left corner, where a window
 // the screen's size covers it all.
 void VEK_MoveWindowToOrigin();
+
+// Gives the window to come the icon in the picture file (its alpha made the
+// icon's mask); must come before the video mode is set. False when the file
+// does not load, and the window keeps the desktop's generic icon.
+bool VEK_SetWindowIcon(const char* fileName);
