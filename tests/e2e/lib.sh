@@ -72,7 +72,8 @@ e2e_use_sdl_dir()
     local dir
     dir=$(realpath -m "$SUMPRUN_E2E_SDL_DIR")
     export LD_LIBRARY_PATH=$dir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
-    ldd "$E2E_BIN" | grep -q "libSDL-1.2.so.0 => $dir/" ||
+    # Read whole first: grep -q leaving early would fail the pipe.
+    [[ $(ldd "$E2E_BIN") == *"libSDL-1.2.so.0 => $dir/"* ]] ||
         { echo "FAIL: the game does not load libSDL-1.2.so.0 from $dir"; exit 1; }
     echo "SDL 1.2 from $dir"
 }
