@@ -80,7 +80,7 @@ e2e_use_sdl_dir()
 
 # Starts a window manager (openbox) on the virtual display, as a desktop
 # has one, and waits until it has taken the screen. It lives until
-# e2e_stop_window_manager or the end of the script.
+# e2e_stop_window_manager or the end of the case.
 e2e_start_window_manager()
 {
     command -v openbox >/dev/null || e2e_fail "openbox is not installed (./scripts/install-deps.sh --tests)"
@@ -105,7 +105,6 @@ e2e_stop_window_manager()
 # game output, is kept when a case failed or E2E_KEEP is set.
 e2e_teardown()
 {
-    [[ -n "${E2E_WM_PID:-}" ]] && kill "$E2E_WM_PID" 2>/dev/null && wait "$E2E_WM_PID" 2>/dev/null
     kill "$E2E_XVFB_PID" 2>/dev/null && wait "$E2E_XVFB_PID" 2>/dev/null
     [[ -z "${E2E_KEEP:-}" && ${#E2E_FAILED[@]} -eq 0 ]] && rm -rf "$E2E_WORK" || echo "output kept in $E2E_WORK"
 }

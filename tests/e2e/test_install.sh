@@ -40,12 +40,10 @@ explains_itself_without_x()
     expect_without_display 1
     one_line_saying "$E2E_GAME_LOG" 'no display'
     # A display named but not there: one line and status 1 within 5 s.
-    local absent=65000 code=0 started=${EPOCHREALTIME/./}
+    local absent=65000 code=0
     while [[ -e /tmp/.X11-unix/X$absent ]]; do absent=$((absent + 1)); done
-    DISPLAY=:$absent timeout 30 "$E2E_BIN" >"$OUT" 2>"$E2E_GAME_LOG" || code=$?
-    local took=$(((${EPOCHREALTIME/./} - started) / 1000))
-    [[ $code -eq 1 ]] || e2e_fail "with DISPLAY=:$absent, not running, the game exited $code, not 1"
-    ((took <= 5000)) || e2e_fail "with DISPLAY=:$absent, not running, the game took $took ms to give up"
+    DISPLAY=:$absent timeout 5 "$E2E_BIN" >"$OUT" 2>"$E2E_GAME_LOG" || code=$?
+    [[ $code -eq 1 ]] || e2e_fail "with DISPLAY=:$absent, not running, the game exited $code (124: still running at 5 s)"
     one_line_saying "$E2E_GAME_LOG" 'cannot open the display'
 }
 
@@ -69,7 +67,6 @@ start_from_menu_entry()
     local program=$1 home=$2
     HOME=$home e2e_start_game env -C / -u XDG_DATA_HOME "$program"
     e2e_wait_paced
-    [[ $(e2e_caption) == "Now running at "* ]] || e2e_fail "the caption is '$(e2e_caption)'"
     window_known_to_the_desktop
 }
 
