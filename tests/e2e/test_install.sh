@@ -105,7 +105,7 @@ package_builds_and_passes_its_checks()
     grep -q '^StartupWMClass=sumprun$' "$ROOT"/usr/share/applications/*.desktop || e2e_fail "no StartupWMClass"
     [[ $(desktop_exec "$ROOT/usr") == /usr/games/sumprun ]] || e2e_fail "the entry runs '$(desktop_exec "$ROOT/usr")'"
     grep -q '<project_license>MIT</project_license>' "$ROOT"/usr/share/metainfo/*.xml || e2e_fail "no licence in the metainfo"
-    grep -q '^License: Expat' "$ROOT/usr/share/doc/sumprun/copyright" || e2e_fail "no licence in the copyright file"
+    grep -q '^License: MIT$' "$ROOT/usr/share/doc/sumprun/copyright" || e2e_fail "no licence in the copyright file"
     [[ -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$ROOT/usr/share/man/man6/sumprun.6.gz" 2>&1 >/dev/null)" ]] \
         || e2e_fail "the manual page has faults"
     for size in 16 32 48 64 128 256; do
