@@ -18,7 +18,10 @@
 //   MUSIC(global, file, need)
 //   EFFECT(global, file, need, user)
 //       a sound effect; user (or nullptr) is the class static that borrows it.
-//   FONT(global, file, points, need)
+//   FONT(global, file, points, need, builtWith)
+//       builtWith is the font file the build found, taken when the file is a
+//       link that leads nowhere (a staged tree: DESTDIR, or a package
+//       unpacked with dpkg-deb -x, whose links lead into a /usr it lacks).
 //
 // need is Required (start-up fails without the file) or Optional (the game
 // runs without it, leaving the global null).
@@ -49,5 +52,5 @@
     EFFECT(burger_die_se, "burger_die_se.ogg", Optional, &Burger::die_se)                                              \
     EFFECT(sci_drink_se, "sci_drink_se.ogg", Optional, &Scientist::drink_se)                                           \
     EFFECT(sci_throw_se, "sci_throw_se.ogg", Optional, &Scientist::throw_se)                                           \
-    FONT(font1, "impact.ttf", 50, Required)  /* headings */                                                            \
-    FONT(font2, "verdana.ttf", 25, Required) /* the HUD and small dialog text */
+    FONT(font1, "impact.ttf", 50, Required, BUILT_LARGE_FONT)  /* headings */                                          \
+    FONT(font2, "verdana.ttf", 25, Required, BUILT_SMALL_FONT) /* the HUD and small dialog text */

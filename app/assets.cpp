@@ -1,4 +1,5 @@
 #include "app/assets.h"
+#include <sys/stat.h>
 #include "app/globals.h"
 #include "app/startup_checks.h"
 #include "enemies/burger.h"
@@ -32,6 +33,7 @@ struct AssetRow
     Mix_Chunk** effect = nullptr;
     TTF_Font** font = nullptr;
     int points = 0;
+    const char* builtWith = "";
     std::vector<SDL_Rect>* clips = nullptr;
     int count = 0, columns = 0, width = 0, height = 0;
     SDL_Surface** sheetUser = nullptr;
@@ -83,11 +85,12 @@ AssetRow Effect(Mix_Chunk** global, const char* file, AssetNeed need, Mix_Chunk*
     return row;
 }
 
-AssetRow Font(TTF_Font** global, const char* file, int points, AssetNeed need)
+AssetRow Font(TTF_Font** global, const char* file, int points, AssetNeed need, const char* builtWith)
 {
     AssetRow row = Row(file, need);
     row.font = global;
     row.points = points;
+    row.builtWith = builtWith;
     return row;
 }
 
@@ -96,9 +99,23 @@ AssetRow Font(TTF_Font** global, const char* file, int points, AssetNeed need)
     Sheet(&global, file, need, &clips, count, columns, width, height, sheetUser, clipsUser),
 #define SUMPRUN_MUSIC_ROW(global, file, need) Music(&global, file, need),
 #define SUMPRUN_EFFECT_ROW(global, file, need, user) Effect(&global, file, need, user),
-#define SUMPRUN_FONT_ROW(global, file, points, need) Font(&global, file, points, need),
+#define SUMPRUN_FONT_ROW(global, file, points, need, builtWith) Font(&global, file, points, need, builtWith),
 const AssetRow ASSETS[] = {
     SUMPRUN_ASSETS(SUMPRUN_IMAGE_ROW, SUMPRUN_SHEET_ROW, SUMPRUN_MUSIC_ROW, SUMPRUN_EFFECT_ROW, SUMPRUN_FONT_ROW)};
+
+static bool LeadsNowhere(const char* fileName)
+{
+    struct stat link;
+    struct stat target;
+    return lstat(fileName, &link) == 0 && S_ISLNK(link.st_mode) && stat(fileName, &target) != 0;
+}
+
+TTF_Font* OpenFont(const AssetRow& a)
+{
+    if (a.builtWith[0] != '\0' && LeadsNowhere(a.file))
+        return TTF_OpenFont(a.builtWith, a.points);
+    return TTF_OpenFont(a.file, a.points);
+}
 
 Mix_Chunk* LoadEffect(const char* fileName)
 {
@@ -169,7 +186,7 @@ bool LoadAssets(bool withAudio)
         if (a.effect && withAudio)
             *a.effect = LoadEffect(a.file);
         if (a.font)
-            *a.font = TTF_OpenFont(a.file, a.points);
+            *a.font = OpenFont(a);
     }
     for (const AssetRow& a : ASSETS)
         if (a.required && !Loaded(a) && (withAudio || !IsSound(a)))

@@ -58,6 +58,20 @@ std::vector<fs::path> DataFiles(const std::vector<std::string>& sources)
 }
 
 std::string Reason(const std::error_code& ec) { return ec.message(); }
+
+// Installed with the prefix ~/.local, the data is installed into the very
+// folder the game would link it into: linking each file to itself there
+// would replace it with a link leading nowhere. The game just runs there.
+bool IsOneOf(const std::string& folder, const std::vector<std::string>& sources)
+{
+    for (const std::string& source : sources)
+    {
+        std::error_code ec;
+        if (fs::equivalent(folder, source, ec))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 std::vector<std::string> GameDataSources(const std::string& programFolder)
@@ -140,7 +154,7 @@ bool EnterGameFolder(std::string& error)
         error = "cannot make the data folder " + folder + ": " + Reason(ec);
         return false;
     }
-    if (!LinkGameData(folder, sources, error))
+    if (!IsOneOf(folder, sources) && !LinkGameData(folder, sources, error))
         return false;
     if (chdir(folder.c_str()) != 0)
     {

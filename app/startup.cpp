@@ -19,6 +19,7 @@
 #include "play/level_file.h"
 #include "play/replay_run.h"
 #include "toolkit/printable.h"
+#include "toolkit/vek_desktop.h"
 #include "toolkit/vek_display.h"
 #include "toolkit/vek_pad.h"
 #include "toolkit/vek_signals.h"
@@ -27,6 +28,7 @@
 #include "world/rat.h"
 
 static const char* const WINDOW_CAPTION = "Sump Run Level";
+static const char* const WINDOW_ICON_FILE = "sumprun_icon.png";
 
 static int WatchReplay(const std::string& fileName);
 
@@ -141,7 +143,7 @@ static int WatchReplay(const std::string& fileName)
     SetClips();
     SetGuyDefaults();
     const ReplayOutcome outcome = RunReplay(replay, ReplayMode::Watched);
-    std::printf("outcome: %s\n", FormatOutcome(outcome).c_str());
+    std::printf("outcome: %s\n", DescribeOutcome(outcome).c_str());
     ClearWorld();
     FreeAssets();
     TTF_Quit();
@@ -164,6 +166,8 @@ bool init(bool withAudio)
     if (withAudio && SDL_InitSubSystem(OtherSubsystemsWanted()) == -1)
         return SubsystemFailed("cannot start SDL");
     IgnoreUnreadEvents();
+    // Optional: without it the desktop shows its generic icon.
+    VEK_SetWindowIcon(WINDOW_ICON_FILE);
     screen = VEK_OpenDisplay(ChooseDisplay(ProgramOptions()));
     if (!screen)
         return SubsystemFailed("cannot open the window");

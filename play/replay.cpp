@@ -230,6 +230,15 @@ std::string FormatOutcome(const ReplayOutcome& outcome)
     return out.str();
 }
 
+std::string DescribeOutcome(const ReplayOutcome& outcome)
+{
+    std::ostringstream out;
+    out << outcome.result << " at frame " << outcome.frame << ", " << outcome.lives
+        << (outcome.lives == 1 ? " life" : " lives") << ", score " << outcome.score << ", rat at " << outcome.ratX
+        << ", " << outcome.ratY;
+    return out.str();
+}
+
 static std::string ChecksumText(uint32_t checksum)
 {
     char text[16];

@@ -101,6 +101,9 @@ bool ReplayLevelMatches(const Replay& replay, std::string* error = nullptr);
 
 // "won 2345 4 37 5510 620": the words of an expect line.
 std::string FormatOutcome(const ReplayOutcome& outcome);
+// The outcome for a person to read: "won at frame 2345, 4 lives, score 37,
+// rat at 5510, 620".
+std::string DescribeOutcome(const ReplayOutcome& outcome);
 // The replay text with its expect line set to outcome (added at the end
 // when it had none); every other line is kept as it was.
 std::string WithExpectLine(const std::string& text, const ReplayOutcome& outcome);

@@ -5,13 +5,28 @@
 # preloaded clock on the frame cap's wait), the start-up time to the first
 # picture and the peak memory. Appends to
 # bench/results/live.txt. Needs Xvfb and xdotool.
-#   --seconds N   length of each phase (20)
+#   --seconds N      length of each phase (20)
+#   --sdl12-compat   the game on sdl12-compat (SDL 1.2 on SDL2), fetched by
+#                    scripts/fetch-sdl12-compat.sh, instead of the classic SDL
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${SUMPRUN_BUILD_DIR:-$repo/build}
 seconds=20
-[[ "${1:-}" == "--seconds" ]] && seconds=$2
+library="classic SDL 1.2"
+while [[ $# -gt 0 ]]; do
+    case $1 in
+    --seconds) seconds=$2; shift 2 ;;
+    --sdl12-compat)
+        compat=$("$repo/scripts/fetch-sdl12-compat.sh" "$build/sdl12-compat")
+        export LD_LIBRARY_PATH=$compat${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+        library="sdl12-compat"
+        shift ;;
+    *) echo "usage: $0 [--seconds N] [--sdl12-compat]" >&2; exit 2 ;;
+    esac
+done
+# The library's own settings in the environment are part of the figures.
+settings=$(env | grep -E '^(SDL_|SDL12COMPAT_)' | grep -v '^SDL_AUDIODRIVER=' | sort | paste -sd' ' || true)
 
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh --tests)" >&2; exit 1; }
@@ -83,7 +98,7 @@ phase()
 }
 
 {
-    echo "# bench-live, $(date -u '+%Y-%m-%d %H:%M UTC'), $(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown), ${seconds} s a phase, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+    echo "# bench-live, $(date -u '+%Y-%m-%d %H:%M UTC'), $(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown), ${seconds} s a phase, load average $(cut -d' ' -f1-3 /proc/loadavg), $library${settings:+, $settings}"
     phase main_menu
     # New Game: held for a few frames, as the game samples keys per frame.
     xdotool keydown --window "$window" Return 2>/dev/null; sleep 0.09

@@ -11,14 +11,17 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
-  libpng-dev libvorbis-dev libogg-dev
+  libpng-dev libvorbis-dev libogg-dev libx11-dev
   fonts-liberation fonts-dejavu-core fontconfig
 )
 test_packages=(
   # the unit tests
   googletest libgtest-dev
   # the end-to-end tests: a virtual X server, key presses, window reads
-  xvfb xauth xdotool x11-apps x11-utils imagemagick libx11-dev
+  xvfb xauth xdotool x11-apps x11-utils imagemagick
+  # a small window manager for the full-screen journeys, and SDL2 for the
+  # journeys' second run on sdl12-compat (scripts/fetch-sdl12-compat.sh)
+  openbox libsdl2-2.0-0
   # the package and its checks: shlibdeps, lintian, metainfo, menu entry, manual
   dpkg-dev file lintian appstream desktop-file-utils man-db
   # the fuzzer, and the code style check
@@ -51,13 +54,13 @@ has_font()
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
   echo "This system has no apt-get: install these with its package manager (usual names):"
   echo "  a C++17 compiler, cmake, pkg-config, SDL 1.2 (or sdl12-compat), SDL_image 1.2, SDL_mixer 1.2,"
-  echo "  SDL_ttf 2.0 (with their development files), libpng, libvorbis, libogg, fontconfig,"
+  echo "  SDL_ttf 2.0 (with their development files), libpng, libvorbis, libogg, libX11, fontconfig,"
   echo "  the Liberation fonts (Liberation Sans Narrow) and the DejaVu fonts (DejaVu Sans)"
   if $tests; then
-    echo "  and for the tests: GoogleTest, Xvfb, xdotool, ImageMagick, libX11, appstream (appstreamcli),"
+    echo "  and for the tests: GoogleTest, Xvfb, xdotool, ImageMagick, openbox, SDL2, appstream (appstreamcli),"
     echo "  desktop-file-utils, man-db, and clang for the fuzzer"
   fi
-  if pkg-config --exists sdl SDL_image SDL_mixer SDL_ttf libpng vorbisenc vorbis ogg 2>/dev/null &&
+  if pkg-config --exists sdl SDL_image SDL_mixer SDL_ttf x11 libpng vorbisenc vorbis ogg 2>/dev/null &&
      has_font LiberationSansNarrow-Bold.ttf "Liberation Sans Narrow:style=Bold" &&
      has_font DejaVuSans.ttf "DejaVu Sans:style=Book"; then
     echo "The libraries and fonts that building and playing need are already there."

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the code style, then builds and runs
 # every test:
-#   1. unit and end-to-end tests (RelWithDebInfo build in ./build),
+#   1. unit and end-to-end tests (RelWithDebInfo build in ./build), then
+#      the end-to-end tests again on sdl12-compat (SDL 1.2 on SDL2, what
+#      most distributions ship as SDL 1.2), fetched into ./build/sdl12-compat
+#      and loaded in place of the classic library the game is built with,
 #   2. the unit tests again under AddressSanitizer and UBSan (./build-asan),
 #   3. the fuzzers for a minute in all, when clang is there (./build-fuzz):
 #      the level loader, and the replay and high-score round trips.
@@ -83,6 +86,16 @@ build_main()
 test_main()
 {
     run_ctest "$logs/ctest.log" --test-dir "$prefix" --output-on-failure -j"$jobs" --timeout 900
+}
+
+# Every test labelled e2e, on sdl12-compat: lib.sh loads the library from
+# SUMPRUN_E2E_SDL_DIR and checks that the game really uses it.
+test_compat()
+{
+    local dir
+    dir=$("$repo/scripts/fetch-sdl12-compat.sh" "$prefix/sdl12-compat") || return 1
+    SUMPRUN_E2E_SDL_DIR=$dir run_ctest "$logs/ctest-compat.log" --test-dir "$prefix" --output-on-failure \
+        -j"$jobs" -L e2e --timeout 900
 }
 
 build_asan()
@@ -173,6 +186,11 @@ after_build()
 step "install packages" install_deps
 step "code style (clang-format)" check_style
 after_build "build (RelWithDebInfo)" build_main "unit and end-to-end tests" test_main
+if [[ -x "$prefix/sumprun" ]]; then
+    step "end-to-end tests on sdl12-compat" test_compat
+else
+    skip "end-to-end tests on sdl12-compat" "the build failed"
+fi
 after_build "build with sanitizers" build_asan "unit tests under sanitizers" test_asan
 if ! command -v clang++ >/dev/null 2>&1; then
     skip "fuzzer" "clang++ is not installed"

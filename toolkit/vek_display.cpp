@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include "toolkit/vek_desktop.h"
 
 static VekDisplaySetup current;
 // The surface drawn on when the display is scaled; null when the game
@@ -19,7 +20,15 @@ int VEK_FitScale(int areaWidth, int areaHeight, int width, int height, int maxSc
     return scale;
 }
 
-static bool IsPlain(const VekDisplaySetup& setup) { return setup.scale == 1 && !setup.desktopFullScreen; }
+// SDL2 under the SDL 1.2 interface shows a full-screen 640 x 480 mode by
+// stretching it over the desktop, smoothed and out of proportion: there the
+// game fills the desktop itself, as when scaled, with whole enlargements.
+static bool DesktopFullScreen(const VekDisplaySetup& setup) { return setup.desktopFullScreen || VEK_OnSdl2(); }
+
+static bool IsPlain(const VekDisplaySetup& setup, bool fullScreen)
+{
+    return setup.scale == 1 && !(fullScreen && DesktopFullScreen(setup));
+}
 
 static bool SameFormat(const SDL_PixelFormat* a, const SDL_PixelFormat* b)
 {
@@ -37,13 +46,13 @@ SDL_Surface* VEK_OpenDisplay(const VekDisplaySetup& setup)
 SDL_Surface* VEK_SetDisplayMode(bool fullScreen)
 {
     const Uint32 flags = fullScreen ? SDL_FULLSCREEN : 0;
-    if (IsPlain(current))
+    if (IsPlain(current, fullScreen))
         return SDL_SetVideoMode(current.width, current.height, current.bpp, flags);
 
     int width = current.width * current.scale;
     int height = current.height * current.scale;
     int scale = current.scale;
-    if (fullScreen && current.desktopFullScreen && current.desktopWidth > 0 && current.desktopHeight > 0)
+    if (fullScreen && DesktopFullScreen(current) && current.desktopWidth > 0 && current.desktopHeight > 0)
     {
         // A desktop smaller than the picture still gets all of it.
         width = std::max(current.desktopWidth, current.width);
@@ -54,6 +63,10 @@ SDL_Surface* VEK_SetDisplayMode(bool fullScreen)
     // Whatever size the mode came out at, the picture must fit inside it.
     if (!display || display->w < current.width || display->h < current.height)
         return nullptr;
+    // SDL2 leaves full screen to the window manager; with none, the window
+    // grows to the screen's size where it stood, its far part off screen.
+    if (fullScreen && VEK_OnSdl2() && !VEK_WindowManagerRunning())
+        VEK_MoveWindowToOrigin();
     presentScale = VEK_FitScale(display->w, display->h, current.width, current.height, scale);
     presentX = (display->w - current.width * presentScale) / 2;
     presentY = (display->h - current.height * presentScale) / 2;

@@ -4,8 +4,22 @@
 set(APP_ID net.sumprun.SumpRunLevel)
 
 install(TARGETS sumprun RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES assets/desktop/sumprun.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${APP_ID}.desktop)
+# The menu entry names the program by its full path, so that it starts
+# whether or not its folder is on the PATH (~/.local/games and /usr/games
+# often are not). The prefix is known only when installing (--prefix, or
+# cpack's /usr), so the entry is written then.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
+  set(PROGRAM_FROM_PREFIX "${CMAKE_INSTALL_BINDIR}/sumprun")
+else()
+  set(PROGRAM_FROM_PREFIX "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sumprun")
+endif()
+set(DESKTOP_ENTRY ${CMAKE_BINARY_DIR}/desktop-entry/${APP_ID}.desktop)
+install(CODE "
+  file(READ \"${CMAKE_SOURCE_DIR}/assets/desktop/sumprun.desktop.in\" entry)
+  string(REPLACE \"@PROGRAM@\" \"${PROGRAM_FROM_PREFIX}\" entry \"\${entry}\")
+  file(WRITE \"${DESKTOP_ENTRY}\" \"\${entry}\")
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\" TYPE FILE
+    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ FILES \"${DESKTOP_ENTRY}\")")
 
 # The metainfo carries the version; the manual page is installed compressed.
 set(RELEASE_DATE 2026-12-06)  # of PROJECT_VERSION
@@ -41,7 +55,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://sumprun.net/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fonts are linked from the data folder, not shipped: depend on them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")

@@ -25,6 +25,10 @@ E2E_EXIT_TIMEOUT=15     # seconds for the game to end once asked to
 # leaves (the launch stress script clears it to get the resetting kind).
 E2E_XVFB_ARGS=${E2E_XVFB_ARGS--noreset}
 E2E_SCREEN=${E2E_SCREEN:-800x600x24}   # the virtual screen, as Xvfb's -screen takes it
+# A folder holding another libSDL-1.2.so.0 for the game to load instead of
+# the one it was built with, such as sdl12-compat (SDL 1.2 on SDL2, from
+# scripts/fetch-sdl12-compat.sh); scripts/test.sh runs every journey again so.
+SUMPRUN_E2E_SDL_DIR=${SUMPRUN_E2E_SDL_DIR:-}
 
 # Arguments: the game, its assets, the built levels, the x_window helper.
 e2e_setup()
@@ -44,6 +48,7 @@ e2e_setup()
         command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
     done
     [[ -x "$E2E_BIN" && -d "$E2E_ASSETS" ]] || { echo "FAIL: no game at $E2E_BIN or assets at $E2E_ASSETS"; exit 1; }
+    e2e_use_sdl_dir
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/sumprun-e2e-$E2E_SCRIPT.XXXXXX")
     trap e2e_teardown EXIT
     # -displayfd lets the server pick a free display itself, so that scripts
@@ -56,6 +61,44 @@ e2e_setup()
     export DISPLAY=:$(head -n 1 "$E2E_WORK/display")
     unset SDL_VIDEODRIVER
     export SDL_AUDIODRIVER=dummy
+}
+
+# With SUMPRUN_E2E_SDL_DIR, every program started from here on (the game,
+# the installed one, the tools) loads SDL 1.2 from there: checked, so that a
+# run meant for the other library cannot pass on the usual one.
+e2e_use_sdl_dir()
+{
+    [[ -n "$SUMPRUN_E2E_SDL_DIR" ]] || return 0
+    local dir
+    dir=$(realpath -m "$SUMPRUN_E2E_SDL_DIR")
+    export LD_LIBRARY_PATH=$dir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+    # Read whole first: grep -q leaving early would fail the pipe.
+    [[ $(ldd "$E2E_BIN") == *"libSDL-1.2.so.0 => $dir/"* ]] ||
+        { echo "FAIL: the game does not load libSDL-1.2.so.0 from $dir"; exit 1; }
+    echo "SDL 1.2 from $dir"
+}
+
+# Starts a window manager (openbox) on the virtual display, as a desktop
+# has one, and waits until it has taken the screen. It lives until
+# e2e_stop_window_manager or the end of the case.
+e2e_start_window_manager()
+{
+    command -v openbox >/dev/null || e2e_fail "openbox is not installed (./scripts/install-deps.sh --tests)"
+    openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    E2E_WM_PID=$!
+    e2e_poll 10 e2e_window_manager_running || e2e_fail "the window manager did not start"
+}
+
+e2e_window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+e2e_stop_window_manager()
+{
+    [[ -n "${E2E_WM_PID:-}" ]] || return 0
+    kill "$E2E_WM_PID" 2>/dev/null && wait "$E2E_WM_PID" 2>/dev/null
+    E2E_WM_PID=
+    # The property outlives openbox; what is gone is the window it names.
+    xprop -root -remove _NET_SUPPORTING_WM_CHECK 2>/dev/null
+    return 0
 }
 
 # Stops the X server; the scratch folder, with every case's screenshots and
@@ -72,7 +115,7 @@ e2e_case()
     local description=$1 started=$SECONDS
     shift
     echo "--- $description"
-    if (e2e_new_game_dir; trap e2e_stop_game EXIT; "$@"); then
+    if (e2e_new_game_dir; trap "e2e_stop_game; e2e_stop_window_manager" EXIT; "$@"); then
         E2E_PASSED=$((E2E_PASSED + 1))
         echo "ok: $description ($((SECONDS - started)) s)"
     else
@@ -223,6 +266,30 @@ e2e_read_window() { xwd -silent -id "$E2E_WIN" 2>/dev/null | convert xwd:- "png:
 
 # Reads the window's pixels back into a PNG file.
 e2e_screenshot() { e2e_read_window "$1" || e2e_fail "cannot read the window back"; }
+
+# Reads the whole screen back into a PNG file.
+e2e_root_screenshot() { xwd -silent -root | convert xwd:- "png:$1" || e2e_fail "cannot read the screen back"; }
+
+# Full screen as the player sees it, whichever library or window manager:
+# true when the whole screen (read into $2) shows the picture in $1 enlarged
+# by a whole factor, centred, with nothing but black around it.
+e2e_screen_shows_centred()
+{
+    local sw sh pw ph k w h x y
+    e2e_root_screenshot "$2"
+    read -r sw sh < <(identify -format '%w %h\n' "$2")
+    read -r pw ph < <(identify -format '%w %h\n' "$1")
+    for ((k = sw / pw < sh / ph ? sw / pw : sh / ph; k >= 1; k--)); do
+        w=$((pw * k)) h=$((ph * k)) x=$(((sw - pw * k) / 2)) y=$(((sh - ph * k) / 2))
+        convert "$1" -sample "$((k * 100))%" "png:$2.expected"
+        convert "$2" -crop "${w}x$h+$x+$y" +repage "png:$2.centre"
+        [[ $(e2e_diff_count "$2.expected" "$2.centre") -eq 0 ]] || continue
+        [[ $(convert "$2" -fill black -draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))" \
+            -format '%[max]' info:) == 0 ]]
+        return
+    done
+    return 1
+}
 
 # Number of pixels in which two screenshots differ.
 e2e_diff_count()

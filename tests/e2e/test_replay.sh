@@ -63,6 +63,9 @@ live_game_replays_to_its_end_headless_and_watched()
     e2e_expect_status 0 $((frame / 50 + 60))
     watched=$(sed -n 's/^outcome: //p' "$E2E_GAME_LOG")
     e2e_note "watched, it ended: $watched"
+    local score x y
+    read -r result frame lives score x y <<<"$live"
+    live="$result at frame $frame, $lives $( ((lives == 1)) && echo life || echo lives), score $score, rat at $x, $y"
     [[ "$watched" == "$live" ]] || e2e_fail "watched the recording ends '$watched', live it ended '$live'"
 }
 

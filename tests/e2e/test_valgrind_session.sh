@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # A whole session of the real program under valgrind: the menus, a game,
 # the editor with a save, and quitting. Nothing the game allocated may be
-# left definitely lost at exit. Skipped when valgrind is not installed.
+# left definitely lost at exit. Skipped when valgrind is not installed, and
+# in the second run on another SDL 1.2 library.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
 command -v valgrind >/dev/null 2>&1 || { echo "SKIP: no valgrind (./scripts/install-deps.sh --tests)"; exit 77; }
+# The game's own memory is judged on the classic library. Under another one
+# (sdl12-compat) SDL2, D-Bus and Mesa leak at exit by themselves, on stacks
+# that pass through the game's calls into SDL.
+[[ -z "$SUMPRUN_E2E_SDL_DIR" ]] || { echo "SKIP: the leak check runs on the classic SDL 1.2 only"; exit 77; }
 
 # Everything runs many times slower under valgrind.
 E2E_START_TIMEOUT=180

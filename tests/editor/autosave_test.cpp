@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,7 +54,7 @@ TEST_F(EditorTest, RecoveryIsOfferedOnlyForAWholeAutosaveOfAnotherLevelAndBefore
         std::vector<StateFunction> shown;
     } cases[] = {
         {"no autosave", LEVEL, [] {}, {}},
-        {"a link to nothing", LEVEL, [] { symlink("gone", AUTOSAVE); }, {}},
+        {"a link to nothing", LEVEL, [] { std::filesystem::create_symlink("gone", AUTOSAVE); }, {}},
         {"the same bytes", LEVEL, text(LEVEL), {}},
         {"the same level written otherwise", "Cheese\r\n32 32\r\nRat\r\n0 900\r\n", text(LEVEL), {}},
         {"another level", LEVEL, text(EDITED), {offer}},
@@ -91,7 +92,7 @@ TEST_F(EditorTest, RecoveryIsOfferedOnlyForAWholeAutosaveOfAnotherLevelAndBefore
 TEST_F(EditorTest, AutosaveIsSpacedWrittenThroughALinkToldOnceWhenItFailsAndRemovedBySaving)
 {
     WriteFile(EDITOR_LEVEL_FILE, LEVEL);
-    symlink("elsewhere", AUTOSAVE);
+    std::filesystem::create_symlink("elsewhere", AUTOSAVE);
     EnterEditor();
     EditorSession s;
     for (int x : {0, 32})
@@ -118,7 +119,8 @@ TEST_F(EditorTest, AutosaveIsSpacedWrittenThroughALinkToldOnceWhenItFailsAndRemo
 
     std::filesystem::remove(AUTOSAVE);
     testing::internal::CaptureStderr();
-    for (auto bad : {+[] { mkdir(AUTOSAVE, 0755); }, +[] { symlink(EDITOR_LEVEL_FILE, AUTOSAVE); }})
+    for (auto bad :
+         {+[] { mkdir(AUTOSAVE, 0755); }, +[] { std::filesystem::create_symlink(EDITOR_LEVEL_FILE, AUTOSAVE); }})
     {
         bad();
         AutosaveOneChange(false);
