@@ -11,7 +11,7 @@
 TEST(ReplayTextTest, ParseThenFormatGivesTheSameReplay)
 {
     const std::string text = "level 2\nchecksum 0009beef\nseed 4000000000\nframecount 4294967295\nhold 120 RU\n"
-                             "press escape\npause 7\nhold 30 -\npress close\nhold 1 L\n"
+                             "press escape\npause 1\nhold 30 -\npress close\nhold 1 L\n"
                              "clock 1 0*16 -3 2 0 0 0 0 0 0 0 0 0 0 0 0\nclock 5*2\n"
                              "expect lost 2345 0 37 -5 620\n";
     Replay replay;
@@ -20,7 +20,7 @@ TEST(ReplayTextTest, ParseThenFormatGivesTheSameReplay)
     EXPECT_EQ(text, FormatReplay(replay));
     ASSERT_TRUE(replay.steps.size() == 6u && replay.clock.size() == 17u);
     EXPECT_TRUE(replay.steps[0].right && replay.steps[0].up && !replay.steps[0].left);
-    EXPECT_EQ((std::vector<int>{7, -5, 0x9beef, 16, -3}),
+    EXPECT_EQ((std::vector<int>{1, -5, 0x9beef, 16, -3}),
               (std::vector<int>{replay.steps[2].pause, replay.expect.ratX, int(replay.checksum), replay.clock[1].frames,
                                 replay.clock[2].extraMs}));
 }
