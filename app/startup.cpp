@@ -75,10 +75,15 @@ int SDL_main(int argc, char* argv[])
     if (!ProgramOptions().watch.empty())
         return WatchReplay(ProgramOptions().watch);
     // A failed start leaves whatever it got in place: the process ends next.
+    // SDL itself is stopped first: on sdl12-compat its threads, left running
+    // while the process exits, could crash it after the message.
     if (!init())
         return 1;
     if (!load_files())
+    {
+        SDL_Quit();
         return 1;
+    }
     SetClips();
     SetGuyDefaults();
 

@@ -103,6 +103,9 @@ killed_while_editing()
         kill -KILL "$E2E_GAME_PID"
         killed=$(($(now_ms) - start))
         wait "$E2E_GAME_PID" 2>/dev/null
+        # The keys stay down in the X server after the kill; SDL2 reads them
+        # as held when the next game's window gets the focus.
+        xdotool keyup Right keyup Insert 2>/dev/null || e2e_fail "cannot release keys"
         least=$(((killed - KEEP_WITHIN_MS) / STEP_MS + 1)) most=$((killed / STEP_MS + 1))
         ((least > 0)) || least=0
         saved=$(file saved-$i)
