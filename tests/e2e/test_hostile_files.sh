@@ -68,7 +68,7 @@ watched_pause_ends_on_sigterm()
     printf 'level 1\npause 100000000\nhold 50 R\n' >"$E2E_GAME_DIR/paused.replay"
     start_with_fifos --watch paused.replay
     sleep 1
-    terminate_cleanly "outcome: running 0 "
+    terminate_cleanly "outcome: running at frame 0, "
 }
 
 # A program that must end within 5 s with a status and one line:
