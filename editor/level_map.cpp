@@ -62,7 +62,7 @@ void Mark(int x, int y, Rgb c)
 Rgb GuyColour(Guy* g)
 {
     const std::string tag = g->GetTag();
-    return tag == "Eel" ? EEL : tag == "Scientist" ? SCIENTIST : BURGER;
+    return tag == RecordTag(RECORD_EEL) ? EEL : tag == RecordTag(RECORD_SCIENTIST) ? SCIENTIST : BURGER;
 }
 
 // A one-pixel frame round a rectangle of the level, clipped to the map.

@@ -32,9 +32,9 @@ LevelSnapshot SnapshotLevel()
         level.records.push_back({std::move(tag), {a, b, c, d}, count});
     };
     if (RatCanStartWhereItIs())
-        add("Rat", rat.GetXPos(), rat.GetYPos());
+        add(RecordTag(RECORD_RAT), rat.GetXPos(), rat.GetYPos());
     else
-        add("Rat", rat.GetStartX(), rat.GetStartY());
+        add(RecordTag(RECORD_RAT), rat.GetStartX(), rat.GetStartY());
     for (Guy* g : guy)
         add(g->GetTag(), g->GetXPos(), g->GetYPos());
     for (Cheese* c : cheese)

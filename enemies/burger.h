@@ -12,7 +12,7 @@ public:
     void Update() override;
     void HandleRat(Rat& rat) override;
     void HandleTiles(std::vector<Tile*>& tiles) override;
-    std::string GetTag() override { return "Burger"; }
+    std::string GetTag() override { return RecordTag(RECORD_BURGER); }
 
     static SDL_Surface* default_ss;
     static std::vector<SDL_Rect>* defaultClips;

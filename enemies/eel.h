@@ -19,7 +19,7 @@ public:
     void Update() override;
     void UpdateSprite() override;
     void HandleRat(Rat& rat) override;
-    std::string GetTag() override { return "Eel"; }
+    std::string GetTag() override { return RecordTag(RECORD_EEL); }
 
     static SDL_Surface* default_ss;
     static std::vector<SDL_Rect>* defaultClips;

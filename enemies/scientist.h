@@ -29,7 +29,7 @@ public:
     void SetCollBoxes() override;
     void HandleRat(Rat& rat) override;
     void HandleTiles(std::vector<Tile*>& tiles) override;
-    std::string GetTag() override { return "Scientist"; }
+    std::string GetTag() override { return RecordTag(RECORD_SCIENTIST); }
     void Unmute() override { muted = false; }
     void Mute() override { muted = true; }
 

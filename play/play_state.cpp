@@ -60,7 +60,7 @@ void RecordHiScore()
 static void ForEachScientist(void (Guy::*action)())
 {
     for (Guy* g : guy)
-        if (g->GetTag() == "Scientist")
+        if (g->GetTag() == RecordTag(RECORD_SCIENTIST))
             (g->*action)();
 }
 
@@ -121,7 +121,7 @@ static void UpdateEnemies()
             ++i;
             continue;
         }
-        if (g->GetTag() == "Scientist")
+        if (g->GetTag() == RecordTag(RECORD_SCIENTIST))
             EndGame(WonState);
         delete g;
         guy.erase(guy.begin() + i);

@@ -84,7 +84,7 @@ bool RunMacro(const Macro& m, bool stopOnDeath)
 Scientist* FindScientist()
 {
     for (Guy* g : guy)
-        if (g->GetTag() == "Scientist")
+        if (g->GetTag() == RecordTag(RECORD_SCIENTIST))
             return static_cast<Scientist*>(g);
     return nullptr;
 }
