@@ -162,26 +162,40 @@ void EditHistory::Record(EditStep step)
     }
 }
 
+// Moves the last step of from to to, applying it to the lists one way:
+// undo takes a step back, redo does it again. Checked first, so a list
+// found other than the step left it ends the history instead.
+template <typename From, typename To, typename Check, typename Apply>
+static bool MoveStep(From& from, To& to, const LevelLists& lists, Check fits, Apply apply, int& cellX, int& cellY)
+{
+    EditStep& step = from.back();
+    if (!fits(lists.tiles, step.tiles) || !fits(lists.cheeses, step.cheeses) || !fits(lists.guys, step.guys))
+        return false;
+    apply(lists.tiles, step.tiles);
+    apply(lists.cheeses, step.cheeses);
+    apply(lists.guys, step.guys);
+    cellX = step.cellX;
+    cellY = step.cellY;
+    to.push_back(std::move(step));
+    from.pop_back();
+    return true;
+}
+
 bool EditHistory::Undo(int& cellX, int& cellY)
 {
     if (done.empty())
         return false;
-    EditStep& step = done.back();
-    if (!EndsWith(lists.tiles, step.tiles) || !EndsWith(lists.cheeses, step.cheeses) ||
-        !EndsWith(lists.guys, step.guys))
+    const bool movesRat = done.back().movesRat;
+    const RatPlace before = done.back().ratBefore;
+    auto fits = [](const auto& list, const auto& change) { return EndsWith(list, change); };
+    auto apply = [](auto& list, const auto& change) { TakeBack(list, change); };
+    if (!MoveStep(done, undone, lists, fits, apply, cellX, cellY))
     {
         Clear();
         return false;
     }
-    TakeBack(lists.tiles, step.tiles);
-    TakeBack(lists.cheeses, step.cheeses);
-    TakeBack(lists.guys, step.guys);
-    if (step.movesRat)
-        PutRat(lists.rat, step.ratBefore);
-    cellX = step.cellX;
-    cellY = step.cellY;
-    undone.push_back(std::move(step));
-    done.pop_back();
+    if (movesRat)
+        PutRat(lists.rat, before);
     return true;
 }
 
@@ -189,22 +203,17 @@ bool EditHistory::Redo(int& cellX, int& cellY)
 {
     if (undone.empty())
         return false;
-    EditStep& step = undone.back();
-    if (!HoldsRemoved(lists.tiles, step.tiles) || !HoldsRemoved(lists.cheeses, step.cheeses) ||
-        !HoldsRemoved(lists.guys, step.guys))
+    const bool movesRat = undone.back().movesRat;
+    const RatPlace after = undone.back().ratAfter;
+    auto fits = [](const auto& list, const auto& change) { return HoldsRemoved(list, change); };
+    auto apply = [](auto& list, const auto& change) { DoAgain(list, change); };
+    if (!MoveStep(undone, done, lists, fits, apply, cellX, cellY))
     {
         Clear();
         return false;
     }
-    DoAgain(lists.tiles, step.tiles);
-    DoAgain(lists.cheeses, step.cheeses);
-    DoAgain(lists.guys, step.guys);
-    if (step.movesRat)
-        PutRat(lists.rat, step.ratAfter);
-    cellX = step.cellX;
-    cellY = step.cellY;
-    done.push_back(std::move(step));
-    undone.pop_back();
+    if (movesRat)
+        PutRat(lists.rat, after);
     return true;
 }
 
