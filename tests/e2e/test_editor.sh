@@ -64,6 +64,18 @@ rat_standing()
     done
 }
 
+# From the editor, "Save and Quit"; levelmap0 must then hold exactly $1.
+save_and_expect()
+{
+    e2e_screenshot "$(shot edited)"
+    e2e_press Escape
+    e2e_wait_screen_differs "$(shot edited)" "$(shot quit-editor)"
+    e2e_choose "$EDITOR_SAVE_AND_QUIT"
+    e2e_wait_screen_equals "$(shot menu)" "$(shot menu-after-editor)"
+    cmp -s <(printf '%b' "$1") "$E2E_GAME_DIR/levelmap0" \
+        || e2e_fail "levelmap0 holds $(cat -A "$E2E_GAME_DIR/levelmap0" | paste -sd' '), not $1"
+}
+
 edited_level_is_saved_exactly_and_played()
 {
     printf '%b' "$LEVEL_BEFORE" >"$E2E_GAME_DIR/levelmap0"
@@ -79,13 +91,7 @@ edited_level_is_saved_exactly_and_played()
     place
     choose_mode 2
     place
-    e2e_screenshot "$(shot edited)"
-    e2e_press Escape
-    e2e_wait_screen_differs "$(shot edited)" "$(shot quit-editor)"
-    e2e_choose "$EDITOR_SAVE_AND_QUIT"
-    e2e_wait_screen_equals "$(shot menu)" "$(shot menu-after-editor)"
-    cmp -s <(printf '%b' "$LEVEL_AFTER") "$E2E_GAME_DIR/levelmap0" \
-        || e2e_fail "levelmap0 holds $(cat -A "$E2E_GAME_DIR/levelmap0" | paste -sd' '), not $LEVEL_AFTER"
+    save_and_expect "$LEVEL_AFTER"
 
     e2e_main_menu "Options"
     sleep 0.3
@@ -170,13 +176,7 @@ level_is_built_undone_tried_and_saved()
     choose_mode 2
     place
 
-    e2e_screenshot "$(shot edited)"
-    e2e_press Escape
-    e2e_wait_screen_differs "$(shot edited)" "$(shot quit-editor)"
-    e2e_choose "$EDITOR_SAVE_AND_QUIT"
-    e2e_wait_screen_equals "$(shot menu)" "$(shot menu-after-editor)"
-    cmp -s <(printf '%b' "$JOURNEY_SAVED") "$E2E_GAME_DIR/levelmap0" \
-        || e2e_fail "levelmap0 holds $(cat -A "$E2E_GAME_DIR/levelmap0" | paste -sd' '), not $JOURNEY_SAVED"
+    save_and_expect "$JOURNEY_SAVED"
     e2e_quit_via_menu
     for file in hiscore lastgame.replay; do
         cmp -s "$E2E_WORK/$file" "$E2E_GAME_DIR/$file" || e2e_fail "$file changed"
