@@ -220,9 +220,13 @@ e2e_wait_paced()
 e2e_key() { xdotool "$1" --window "$E2E_WIN" "$2" 2>/dev/null; }
 
 # Releases a key; false when the game is ending and took its window along.
+# The key is then released all the same: with a window manager the press
+# went through the X server, which would otherwise keep it held, repeating,
+# into the next game, where a press of that key is then lost.
 e2e_release()
 {
     e2e_key keyup "$1" && return 0
+    xdotool keyup "$1" 2>/dev/null
     xwininfo -id "$E2E_WIN" >/dev/null 2>&1 && e2e_fail "cannot release $1"
     return 1
 }
@@ -256,7 +260,7 @@ e2e_hold()
 e2e_tap()
 {
     xdotool keydown --window "$E2E_WIN" "$1" sleep "$(e2e_seconds "${2:-30}")" \
-        keyup --window "$E2E_WIN" "$1" 2>/dev/null || e2e_fail "cannot tap $1"
+        keyup --window "$E2E_WIN" "$1" 2>/dev/null || { xdotool keyup "$1" 2>/dev/null; e2e_fail "cannot tap $1"; }
 }
 
 # Asks the window to close, as a window manager's close button does.
