@@ -7,7 +7,7 @@
 # A test script:
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_setup "$@"                # game binary, asset dir, level dir, x_window helper
-#   journey() { e2e_start_game; e2e_wait_paced; ...; e2e_quit_via_menu; }
+#   journey() { e2e_start_at_menu; e2e_main_menu "New Game"; ...; e2e_quit_via_menu; }
 #   e2e_case "what it shows" journey
 #   e2e_finish
 #
@@ -21,6 +21,8 @@ E2E_KEY_HOLD=90         # milliseconds a key stays down: held keys are sampled p
 E2E_KEY_GAP=0.15        # seconds between key presses: one menu frame reads one event
 E2E_START_TIMEOUT=30    # seconds for the window to appear and pacing to start
 E2E_EXIT_TIMEOUT=15     # seconds for the game to end once asked to
+E2E_WAIT_SECONDS=10     # seconds for the window to show what a step waits for
+E2E_DIALOG_SECONDS=0.3  # seconds for a dialog to come up after the key that opens it
 # Extra Xvfb arguments; -noreset keeps the server up when its last client
 # leaves (the launch stress script clears it to get the resetting kind).
 E2E_XVFB_ARGS=${E2E_XVFB_ARGS--noreset}
@@ -164,6 +166,20 @@ e2e_start_game()
     E2E_WIN=
 }
 
+# Where the screenshot of that name goes: "$(e2e_shot menu)".
+e2e_shot() { echo "$E2E_GAME_DIR/$1.png"; }
+
+# Starts the game (or the command given) and waits for its main menu. The
+# first start of a case keeps the menu in "menu.png"; every later one must
+# show exactly that menu again.
+e2e_start_at_menu()
+{
+    e2e_start_game "$@"
+    e2e_wait_paced
+    [[ -f "$(e2e_shot menu)" ]] || { e2e_screenshot "$(e2e_shot menu)"; return 0; }
+    e2e_wait_screen_equals "$(e2e_shot menu)" "$(e2e_shot menu-again)"
+}
+
 e2e_game_running() { [[ -n "${E2E_GAME_PID:-}" ]] && kill -0 "$E2E_GAME_PID" 2>/dev/null; }
 e2e_game_ended() { ! e2e_game_running; }
 
@@ -189,47 +205,34 @@ e2e_poll()
 # The command's answer, unless the game has ended meanwhile.
 e2e_while_running() { "$@" || { e2e_game_running || e2e_fail "the game ended while waiting for: $*"; false; }; }
 
-# Waits (E2E_WAIT_SECONDS, 10 by default) until a command succeeds:
+# Waits (E2E_WAIT_SECONDS) until a command succeeds:
 # e2e_wait_for "what" command [arguments...]
 e2e_wait_for()
 {
     local what=$1
     shift
-    e2e_poll "${E2E_WAIT_SECONDS:-10}" e2e_while_running "$@" || e2e_fail "gave up waiting for $what"
+    e2e_poll "$E2E_WAIT_SECONDS" e2e_while_running "$@" || e2e_fail "gave up waiting for $what"
 }
-
-e2e_caption() { xdotool getwindowname "$E2E_WIN" 2>/dev/null; }
 
 # Sets E2E_WIN once the window (captioned "Sump Run Level", or already the
 # frame rate) is there.
 e2e_window_found() { E2E_WIN=$(xdotool search --name '^(Sump Run Level|Now running at )' | head -n 1); [[ $E2E_WIN ]]; }
 
-e2e_find_window() { E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT} e2e_wait_for "the game window" e2e_window_found; }
+e2e_find_window() { E2E_WAIT_SECONDS=$E2E_START_TIMEOUT e2e_wait_for "the game window" e2e_window_found; }
 
-e2e_paced() { [[ "$(e2e_caption)" == "Now running at "* ]]; }
+e2e_paced() { [[ "$(xdotool getwindowname "$E2E_WIN" 2>/dev/null)" == "Now running at "* ]]; }
 
-# Waits until the frame pacing writes its caption: the main loop is running.
+# Waits (E2E_START_TIMEOUT) until the frame pacing writes its caption: the
+# main loop is running.
 e2e_wait_paced()
 {
-    [[ -n "${E2E_WIN:-}" ]] || e2e_find_window "${1:-}"
-    E2E_WAIT_SECONDS=${1:-$E2E_START_TIMEOUT} e2e_wait_for "the frame rate in the caption" e2e_paced
+    [[ -n "${E2E_WIN:-}" ]] || e2e_find_window
+    E2E_WAIT_SECONDS=$E2E_START_TIMEOUT e2e_wait_for "the frame rate in the caption" e2e_paced
 }
 
 # xdotool complains on stderr that there is no focused window (there is no
 # window manager); its exit status is what counts.
 e2e_key() { xdotool "$1" --window "$E2E_WIN" "$2" 2>/dev/null; }
-
-# Releases a key; false when the game is ending and took its window along.
-# The key is then released all the same: with a window manager the press
-# went through the X server, which would otherwise keep it held, repeating,
-# into the next game, where a press of that key is then lost.
-e2e_release()
-{
-    e2e_key keyup "$1" && return 0
-    xdotool keyup "$1" 2>/dev/null
-    xwininfo -id "$E2E_WIN" >/dev/null 2>&1 && e2e_fail "cannot release $1"
-    return 1
-}
 
 # Presses and releases keys (xdotool key names: Down, Return, Escape, p...)
 # as a person would: each key stays down long enough for the game to see it
@@ -246,12 +249,19 @@ e2e_press()
 
 e2e_seconds() { printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)); }
 
-# Holds a key down for a number of milliseconds; false when the game ended.
+# Holds a key down for a number of milliseconds; false when the game ended
+# meanwhile and took its window along. The key is then released all the
+# same: with a window manager the press went through the X server, which
+# would otherwise keep it held, repeating, into the next game, where a press
+# of that key is then lost.
 e2e_hold()
 {
     e2e_key keydown "$1" || e2e_fail "cannot press $1"
     sleep "$(e2e_seconds "$2")"
-    e2e_release "$1"
+    e2e_key keyup "$1" && return 0
+    xdotool keyup "$1" 2>/dev/null
+    xwininfo -id "$E2E_WIN" >/dev/null 2>&1 && e2e_fail "cannot release $1"
+    return 1
 }
 
 # Holds a key down for a number of milliseconds (30 by default), timed by
@@ -309,28 +319,24 @@ e2e_screen_differs() { e2e_screenshot "$2"; [[ $(e2e_diff_count "$1" "$2") -gt $
 e2e_screen_equals() { e2e_screenshot "$2"; [[ $(e2e_diff_count "$1" "$2") -eq 0 ]]; }
 e2e_screen_still() { cp "$1" "$1.previous"; sleep 0.1; e2e_screen_equals "$1.previous" "$1"; }
 
+# Waits until the window differs from the reference picture in more than a
+# number of pixels (default 0) and leaves that picture in $2. It does not
+# wait for the picture to settle: the play screen never does.
+e2e_wait_screen_changes() { e2e_wait_for "the window to change" e2e_screen_differs "$1" "$2" "${3:-0}"; }
+
 # Waits until the window shows something other than the reference picture
 # and leaves the new picture, once it has stopped changing, in $2.
 e2e_wait_screen_differs()
 {
-    e2e_poll "${3:-10}" e2e_screen_differs "$1" "$2" || e2e_fail "the window did not change within ${3:-10} s"
+    e2e_wait_screen_changes "$1" "$2"
     e2e_poll 5 e2e_screen_still "$2" || e2e_fail "the window never stopped changing"
-}
-
-# Waits until the window differs from the reference picture in more than a
-# number of pixels (default 0), within a timeout (default 10 s), and leaves
-# that picture in $2. Unlike e2e_wait_screen_differs it does not wait for the
-# picture to settle: the play screen never does.
-e2e_wait_screen_changes()
-{
-    E2E_WAIT_SECONDS=${4:-10} e2e_wait_for "the window to change" e2e_screen_differs "$1" "$2" "${3:-0}"
 }
 
 # Waits until the window shows exactly the reference picture again.
 e2e_wait_screen_equals()
 {
-    e2e_poll "${3:-10}" e2e_screen_equals "$1" "$2" || e2e_fail "the window did not come back to" \
-        "$(basename "$1") within ${3:-10} s ($(e2e_diff_count "$1" "$2") pixels differ)"
+    e2e_poll "$E2E_WAIT_SECONDS" e2e_screen_equals "$1" "$2" || e2e_fail "the window did not come back to" \
+        "$(basename "$1") within $E2E_WAIT_SECONDS s ($(e2e_diff_count "$1" "$2") pixels differ)"
 }
 
 # Number of pixels of exactly the colour r g b in a screenshot, or in its
@@ -341,19 +347,15 @@ e2e_count_colour()
         -fill white -opaque "rgb($2,$3,$4)" -format '%[fx:round(mean*w*h)]' info:
 }
 
-# Waits for the game to end and sets E2E_STATUS to its exit status.
-e2e_wait_exit()
-{
-    local seconds=${1:-$E2E_EXIT_TIMEOUT}
-    e2e_poll "$seconds" e2e_game_ended || e2e_fail "the game was still running after $seconds s"
-    wait "$E2E_GAME_PID"
-    E2E_STATUS=$?
-}
-
+# Waits for the game to end (within E2E_EXIT_TIMEOUT, or the seconds given)
+# with the exit status given: e2e_expect_status status [seconds]
 e2e_expect_status()
 {
-    e2e_wait_exit "${2:-}"
-    [[ "$E2E_STATUS" -eq "$1" ]] || e2e_fail "exit status $E2E_STATUS, expected $1"
+    local seconds=${2:-$E2E_EXIT_TIMEOUT} status
+    e2e_poll "$seconds" e2e_game_ended || e2e_fail "the game was still running after $seconds s"
+    wait "$E2E_GAME_PID"
+    status=$?
+    [[ $status -eq $1 ]] || e2e_fail "exit status $status, expected $1"
 }
 
 # Chooses an option of a freshly shown menu (whose selection starts on the
@@ -375,25 +377,40 @@ e2e_main_menu()
     e2e_fail "the main menu has no option '$1'"
 }
 
+# Chooses an option of the "Options" menu by its place, counted from 0.
+e2e_option() { e2e_main_menu "Options"; sleep "$E2E_DIALOG_SECONDS"; e2e_choose "$1"; }
+
 # From the main menu: "Quit", then "Yes"; the game must end with status 0.
 e2e_quit_via_menu()
 {
     e2e_main_menu "Quit"
-    sleep 0.3
+    sleep "$E2E_DIALOG_SECONDS"
     e2e_choose 1
     e2e_expect_status 0
 }
 
-# From play: pause, "Quit to Menu", "Yes"; the main menu comes back with
-# "New Game" selected, exactly as the game first showed it. NAME names the
-# screenshots; "$NAME.png" must hold the play screen and "menu.png" the
-# first main menu.
+# From play: pause, "Quit to Menu", "Yes"; what play was started from comes
+# back exactly: the main menu with "New Game" selected as the game first
+# showed it ("menu.png"), or the picture named second. NAME names the
+# screenshots; "$NAME.png" must hold the play screen.
 e2e_quit_play_to_menu()
 {
     e2e_press p
-    e2e_wait_screen_differs "$E2E_GAME_DIR/$1.png" "$E2E_GAME_DIR/$1-paused.png"
+    e2e_wait_screen_differs "$(e2e_shot "$1")" "$(e2e_shot "$1-paused")"
     e2e_choose 1
-    sleep 0.3
+    sleep "$E2E_DIALOG_SECONDS"
     e2e_choose 1
-    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/$1-menu.png"
+    e2e_wait_screen_equals "$(e2e_shot "${2:-menu}")" "$(e2e_shot "$1-left")"
+}
+
+# From the editor: Escape, then the answer to "Quit Editor?" by its place
+# (1 "Save and Quit", 2 "Quit Without Saving"); the main menu comes back
+# exactly as "menu.png" shows it.
+e2e_leave_editor()
+{
+    e2e_screenshot "$(e2e_shot editor-left)"
+    e2e_press Escape
+    e2e_wait_screen_differs "$(e2e_shot editor-left)" "$(e2e_shot quit-editor)"
+    e2e_choose "$1"
+    e2e_wait_screen_equals "$(e2e_shot menu)" "$(e2e_shot menu-after-editor)"
 }

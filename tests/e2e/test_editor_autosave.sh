@@ -17,7 +17,6 @@ STEP_MS=50
 KEEP_WITHIN_MS=2000
 MOST_EDITING_MS=4000
 
-shot() { echo "$E2E_GAME_DIR/$1.png"; }
 file() { echo "$E2E_GAME_DIR/$1"; }
 now_ms() { echo $((${EPOCHREALTIME//[!0-9]/} / 1000)); }
 holds() { cmp -s <(printf '%b' "$2") "$(file "$1")" || e2e_fail "$1 holds '$(cat -A "$(file "$1")" 2>&1 | paste -sd' ')'"; }
@@ -27,24 +26,18 @@ gone() { e2e_wait_for "$1 to go" test ! -e "$(file "$1")"; }
 # "Recover Unsaved Edits?" (0 "Yes", 1 "No").
 enter_editor()
 {
-    e2e_start_game
-    e2e_wait_paced
-    [[ -f "$(shot menu)" ]] || e2e_screenshot "$(shot menu)"
-    e2e_wait_screen_equals "$(shot menu)" "$(shot launch)"
+    e2e_start_at_menu
     e2e_main_menu "Level Editor"
-    e2e_wait_screen_differs "$(shot menu)" "$(shot "$1")"
+    e2e_wait_screen_differs "$(e2e_shot menu)" "$(e2e_shot "$1")"
     [[ -z "${2:-}" ]] || { e2e_choose "$2"; sleep 0.5; }
 }
-
-# From the editor, "Quit Editor?" answered with 1 ("Save and Quit") or 2.
-leave_editor() { e2e_press Escape; sleep 0.5; e2e_choose "$1"; e2e_wait_screen_equals "$(shot menu)" "$(shot left)"; }
 
 edit_level()
 {
     printf '%b' "$LEVEL_BEFORE" >"$(file levelmap0)"
     enter_editor before
     e2e_hold Insert 300
-    e2e_screenshot "$(shot edited)"
+    e2e_screenshot "$(e2e_shot edited)"
 }
 
 close_then_answer()
@@ -55,14 +48,14 @@ close_then_answer()
     holds levelmap0.autosave "$LEVEL_EDITED"
     if [[ $1 == yes ]]; then
         enter_editor recovery 0
-        e2e_wait_screen_equals "$(shot edited)" "$(shot recovered)"
+        e2e_wait_screen_equals "$(e2e_shot edited)" "$(e2e_shot recovered)"
         holds levelmap0 "$LEVEL_BEFORE"
-        leave_editor 1
+        e2e_leave_editor 1
         holds levelmap0 "$LEVEL_EDITED"
         gone levelmap0.autosave
     else
         enter_editor recovery 1
-        e2e_wait_screen_equals "$(shot before)" "$(shot refused)"
+        e2e_wait_screen_equals "$(e2e_shot before)" "$(e2e_shot refused)"
         holds levelmap0.discarded "$LEVEL_EDITED"
         gone levelmap0.autosave
     fi
@@ -73,14 +66,14 @@ signals_and_quit_without_saving_keep_the_edits()
     local signal
     for signal in TERM INT HUP TERM-in-test-play; do
         edit_level
-        [[ $signal != *play ]] || { e2e_press t; e2e_wait_screen_changes "$(shot edited)" "$(shot playing)" 10000; }
+        [[ $signal != *play ]] || { e2e_press t; e2e_wait_screen_changes "$(e2e_shot edited)" "$(e2e_shot playing)" 10000; }
         kill -"${signal%%-*}" "$E2E_GAME_PID"
         e2e_expect_status 0
         holds levelmap0.autosave "$LEVEL_EDITED"
         rm "$(file levelmap0.autosave)"
     done
     edit_level
-    leave_editor 2
+    e2e_leave_editor 2
     holds levelmap0.discarded "$LEVEL_EDITED"
     holds levelmap0 "$LEVEL_BEFORE"
     gone levelmap0.autosave
@@ -120,7 +113,7 @@ killed_while_editing()
             e2e_fail "launch $i: killed $killed ms in, the autosave has cells 0 to $last, not $least to $most"
         e2e_note "launch $i: killed $killed ms in, the autosave has cells 0 to $last (of $least to $most)"
         enter_editor recovery 0
-        leave_editor 1
+        e2e_leave_editor 1
         cmp -s "$saved" "$(file levelmap0)" || e2e_fail "launch $i: Save and Quit wrote another level"
         gone levelmap0.autosave
         e2e_stop_game

@@ -58,7 +58,7 @@ full_screen_centred()
     e2e_quit_via_menu
 }
 
-for scale_and_manager in "2 none" "1 wm" "2 wm" "auto none"; do
+for scale_and_manager in "1 none" "2 none" "1 wm" "2 wm" "auto none"; do
     read -r scale manager <<<"$scale_and_manager"
     e2e_case "full screen at scale $scale, window manager: $manager: whole, centred on black, and back" \
         full_screen_centred "$scale" "$manager"

@@ -14,7 +14,9 @@ command -v valgrind >/dev/null 2>&1 || { echo "SKIP: no valgrind (./scripts/inst
 
 # Everything runs many times slower under valgrind.
 E2E_START_TIMEOUT=180
-SLOW=60
+E2E_EXIT_TIMEOUT=180
+E2E_WAIT_SECONDS=60
+E2E_DIALOG_SECONDS=1
 
 # Prints the definitely-lost records of a valgrind log whose call stacks
 # pass through the game's own code: a frame of a function defined in one of
@@ -33,42 +35,24 @@ our_lost_records()
 whole_session()
 {
     e2e_copy_levels
-    e2e_start_game valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 \
+    e2e_start_at_menu valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 \
         --suppressions="$(realpath "$(dirname "$0")/../valgrind.supp")" --log-file="$E2E_GAME_DIR.valgrind" "$E2E_BIN"
-    e2e_wait_paced "$E2E_START_TIMEOUT"
-    e2e_screenshot "$E2E_GAME_DIR/menu.png"
-
 
     # A game: a few steps right, then pause, "Quit to Menu", "Yes".
     e2e_main_menu "New Game"
-    e2e_wait_screen_changes "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/play.png" 0 "$SLOW"
+    e2e_wait_screen_changes "$(e2e_shot menu)" "$(e2e_shot play)"
     e2e_hold Right 1500
-    e2e_screenshot "$E2E_GAME_DIR/play.png"
-    e2e_press p
-    e2e_wait_screen_changes "$E2E_GAME_DIR/play.png" "$E2E_GAME_DIR/paused.png" 0 "$SLOW"
-    sleep 1
-    e2e_choose 1
-    sleep 1
-    e2e_choose 1
-    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/menu-3.png" "$SLOW"
+    e2e_screenshot "$(e2e_shot play)"
+    e2e_quit_play_to_menu play
 
     # The editor: place a tile, "Save and Quit".
     e2e_main_menu "Level Editor"
-    e2e_wait_screen_changes "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/editor.png" 0 "$SLOW"
+    e2e_wait_screen_changes "$(e2e_shot menu)" "$(e2e_shot editor)"
     e2e_tap Insert 1000
     sleep 1
-    e2e_screenshot "$E2E_GAME_DIR/editor.png"
-    e2e_press Escape
-    e2e_wait_screen_changes "$E2E_GAME_DIR/editor.png" "$E2E_GAME_DIR/quit-editor.png" 0 "$SLOW"
-    sleep 1
-    e2e_choose 1
-    e2e_wait_screen_equals "$E2E_GAME_DIR/menu.png" "$E2E_GAME_DIR/menu-4.png" "$SLOW"
+    e2e_leave_editor 1
     [[ -s "$E2E_GAME_DIR/levelmap0" ]] || e2e_fail "Save and Quit wrote no levelmap0"
-
-    e2e_main_menu "Quit"
-    sleep 1
-    e2e_choose 1
-    e2e_expect_status 0 "$E2E_START_TIMEOUT"
+    e2e_quit_via_menu
 
     local log=$E2E_GAME_DIR.valgrind ours
     grep -q 'definitely lost:' "$log" || e2e_fail "valgrind wrote no leak summary: $(tail -n 5 "$log")"
