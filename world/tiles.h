@@ -56,7 +56,7 @@ public:
     WaterTile(int x, int y, int solidity, int tileType, SDL_Surface* sheet, std::vector<SDL_Rect>* clips);
     std::string GetTag() override;
     // Both bases can show; a water tile shows as a tile.
-    void Show(SDL_Surface* screen, SDL_Rect camera) { Tile::Show(screen, camera); }
+    void Show(SDL_Surface* screen, SDL_Rect camera) override { Tile::Show(screen, camera); }
     void Animate() override;
     bool IsAnimated() const override { return true; }
     void Draw(SDL_Surface* screen, SDL_Rect camera) override;
