@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <set>
 #include <string>
@@ -29,6 +28,7 @@
 #include "play/replay.h"
 #include "play/replay_run.h"
 #include "toolkit/printable.h"
+#include "toolkit/safe_file.h"
 
 namespace
 {
@@ -293,8 +293,8 @@ Result Attempt(int slot, unsigned seed, std::vector<int>& steps, const std::set<
             RunMacro(MACROS[bestMacro], false);
             if (steps.size() % 10 == 0)
             {
-                std::ofstream partial(partialName);
-                partial << FormatReplay(ToReplay(slot, seed, steps));
+                // Progress only: a failed write loses nothing the search needs.
+                ReplaceFileSafely(partialName, FormatReplay(ToReplay(slot, seed, steps)));
                 Scientist* s = FindScientist();
                 std::fprintf(stderr, "  frame %d x %d y %d lives %d score %d hits %d sci x %d action %d%s\n",
                              FramesRun(), rat.GetXPos(), rat.GetYPos(), rat.GetLives(), score, Hits(s),
@@ -408,10 +408,13 @@ int main(int argc, char** argv)
     ReplayOutcome outcome = RunReplay(replay);
     replay.hasExpect = true;
     replay.expect = outcome;
-    std::ofstream out(outName);
-    out << "# Found by sumprun-replaysearch: a run through the whole level and the\n"
-           "# scientist's four stomps.\n"
-        << FormatReplay(replay);
+    if (!ReplaceFileSafely(outName, "# Found by sumprun-replaysearch: a run through the whole level and the\n"
+                                    "# scientist's four stomps.\n" +
+                                        FormatReplay(replay)))
+    {
+        std::perror(outName.c_str());
+        return 1;
+    }
     std::cout << FormatOutcome(outcome) << "\n";
     return outcome.result == "won" ? 0 : 2;
 }
