@@ -7,6 +7,7 @@
 #include "enemies/projectile.h"
 #include "enemies/scientist.h"
 #include "play/draw.h"
+#include "toolkit/safe_file.h"
 #include "toolkit/vek_clips.h"
 #include "toolkit/vek_surface.h"
 #include "world/cheese.h"
@@ -110,11 +111,11 @@ static bool LeadsNowhere(const char* fileName)
     return lstat(fileName, &link) == 0 && S_ISLNK(link.st_mode) && stat(fileName, &target) != 0;
 }
 
-TTF_Font* OpenFont(const AssetRow& a)
+// The file an asset is read from: a font whose link leads nowhere (a
+// staged install) is read from the one the game was built with.
+const char* SourceOf(const AssetRow& a)
 {
-    if (a.builtWith[0] != '\0' && LeadsNowhere(a.file))
-        return TTF_OpenFont(a.builtWith, a.points);
-    return TTF_OpenFont(a.file, a.points);
+    return a.font && a.builtWith[0] != '\0' && LeadsNowhere(a.file) ? a.builtWith : a.file;
 }
 
 Mix_Chunk* LoadEffect(const char* fileName)
@@ -179,14 +180,19 @@ bool LoadAssets(bool withAudio)
 {
     for (const AssetRow& a : ASSETS)
     {
+        // The loaders open files by name, and opening a FIFO waits for a
+        // writer for ever: only regular files are handed to them.
+        const char* source = SourceOf(a);
+        if (!IsRegularFile(source))
+            continue;
         if (a.image)
-            *a.image = VEK_LoadImage(a.file);
+            *a.image = VEK_LoadImage(source);
         if (a.music && withAudio)
-            *a.music = Mix_LoadMUS(a.file);
+            *a.music = Mix_LoadMUS(source);
         if (a.effect && withAudio)
-            *a.effect = LoadEffect(a.file);
+            *a.effect = LoadEffect(source);
         if (a.font)
-            *a.font = OpenFont(a);
+            *a.font = TTF_OpenFont(source, a.points);
     }
     for (const AssetRow& a : ASSETS)
         if (a.required && !Loaded(a) && (withAudio || !IsSound(a)))

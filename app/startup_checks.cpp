@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include "app/data_folder.h"
+#include "toolkit/safe_file.h"
 
 namespace
 {
@@ -42,7 +43,11 @@ bool AssetFailed(const char* file)
     // The file system says "missing" or "not allowed" plainly. SDL's error
     // text is not used: the other assets load in between, so it may be
     // about another file.
-    const std::string why = access(file, R_OK) != 0 ? std::strerror(errno) : "it is damaged or not a file of its kind";
+    std::string why;
+    if (access(file, R_OK) != 0)
+        why = std::strerror(errno);
+    else if (IsRegularFile(file, &why))
+        why = "it is damaged or not a file of its kind";
     return StartFailed(std::string("cannot load ") + file + " in " + WorkingFolder() + ": " + why);
 }
 

@@ -43,17 +43,27 @@ static FileRead ReadFailed(int error, std::string* why)
     return Refused(FileRead::Failed, std::string("cannot be read (") + std::strerror(error) + ")", why);
 }
 
+// Read when name is a regular file now; otherwise what it is, and why.
+static FileRead RegularNow(const std::string& name, std::string* why)
+{
+    struct stat st;
+    if (stat(name.c_str(), &st) != 0)
+        return errno == ENOENT ? Refused(FileRead::Missing, "does not exist", why) : ReadFailed(errno, why);
+    return S_ISREG(st.st_mode) ? FileRead::Read : NotRegular(st.st_mode, why);
+}
+
+bool IsRegularFile(const std::string& name, std::string* why) { return RegularNow(name, why) == FileRead::Read; }
+
 FileRead ReadFileIfRegular(const std::string& name, std::string& contents, std::string* why)
 {
     contents.clear();
     // Opening a device can have effects of its own, so only what is a
     // regular file now is opened; non-blocking, so that a FIFO put there
     // meanwhile returns at once, and checked again on what was opened.
+    const FileRead now = RegularNow(name, why);
+    if (now != FileRead::Read)
+        return now;
     struct stat st;
-    if (stat(name.c_str(), &st) != 0)
-        return errno == ENOENT ? Refused(FileRead::Missing, "does not exist", why) : ReadFailed(errno, why);
-    if (!S_ISREG(st.st_mode))
-        return NotRegular(st.st_mode, why);
     int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return ReadFailed(errno, why);

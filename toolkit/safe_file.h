@@ -23,6 +23,11 @@ enum class FileRead
 // read (Permission denied)", "does not exist".
 FileRead ReadFileIfRegular(const std::string& name, std::string& contents, std::string* why = nullptr);
 
+// True when name is a regular file now (a link counts as what it leads
+// to), for files that a library opens by name; otherwise why, when given,
+// gets the reason in the same words.
+bool IsRegularFile(const std::string& name, std::string* why = nullptr);
+
 // The whole contents of a regular file: ReadFileIfRegular found it Read.
 bool ReadRegularFile(const std::string& name, std::string& contents);
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <sys/stat.h>
 #include <tuple>
 #include "app/startup.h"
 #include "enemies/burger.h"
@@ -65,6 +66,15 @@ TEST_F(AppTest, OnlyRequiredAssetsStopStartUpAndFreedOnesAreForgotten)
         EXPECT_EQ(!required, loaded);
         EXPECT_TRUE(!loaded || MissingAssets().first == 1); // only the missing one is empty
     }
+    // A FIFO in an asset's place is named, never opened (that would hang).
+    FreeAssets();
+    std::rename("menubox.bmp", "asset.aside");
+    mkfifo("menubox.bmp", 0600);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(load_files());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(": is a FIFO, not a regular file"), std::string::npos);
+    std::remove("menubox.bmp");
+    std::rename("asset.aside", "menubox.bmp");
     // Nothing may keep pointing at freed assets, however often they are freed.
     FreeAssets();
     FreeAssets();
