@@ -5,6 +5,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <vector>
+#include "toolkit/safe_file.h"
 
 bool VEK_OnSdl2()
 {
@@ -87,7 +88,8 @@ void VEK_MoveWindowToOrigin()
 
 bool VEK_SetWindowIcon(const char* fileName)
 {
-    SDL_Surface* loaded = IMG_Load(fileName);
+    // Opening a FIFO by name would wait for a writer for ever.
+    SDL_Surface* loaded = IsRegularFile(fileName) ? IMG_Load(fileName) : nullptr;
     if (!loaded)
         return false;
     // One pixel format to read the alpha from, whatever the file held.
