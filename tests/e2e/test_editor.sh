@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The level editor: an author's journey through undo, redo, the rat's start,
 # test plays from it and from the cursor, and the map saves exactly the
-# level built to "levelmap0". (That a saved level plays is the play
+# level built to "levelmap0", while the test plays leave "hiscore" and
+# "lastgame.replay" as they were. (That a saved level plays is the play
 # journey's, with a "levelmap0" of its own, and the level format's unit
-# tests'; that test plays leave the high score and the last game's
-# recording alone, the editor's unit tests'.)
+# tests'.)
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
 
@@ -53,6 +53,9 @@ acknowledge_loss() { e2e_press Return; sleep 1; e2e_screen_equals "$1" "$(e2e_sh
 level_is_built_undone_tried_and_saved()
 {
     printf '%b' "$LEVEL_BEFORE" >"$E2E_GAME_DIR/levelmap0"
+    printf 3 >"$E2E_GAME_DIR/hiscore"
+    echo "# not touched by a test play" >"$E2E_GAME_DIR/lastgame.replay"
+    cp "$E2E_GAME_DIR/hiscore" "$E2E_GAME_DIR/lastgame.replay" "$E2E_WORK/"
     e2e_start_at_menu
     e2e_main_menu "Level Editor"
     e2e_wait_screen_differs "$(e2e_shot menu)" "$(e2e_shot editor)"
@@ -105,6 +108,9 @@ level_is_built_undone_tried_and_saved()
     cmp -s <(printf '%b' "$JOURNEY_SAVED") "$E2E_GAME_DIR/levelmap0" ||
         e2e_fail "levelmap0 holds $(cat -A "$E2E_GAME_DIR/levelmap0" | paste -sd' '), not $JOURNEY_SAVED"
     e2e_quit_via_menu
+    for file in hiscore lastgame.replay; do
+        cmp -s "$E2E_WORK/$file" "$E2E_GAME_DIR/$file" || e2e_fail "$file changed"
+    done
 }
 
 e2e_case "a level built, undone, redone, tried from the start and the cursor, crossed on the map and saved" \
