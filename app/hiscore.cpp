@@ -20,12 +20,6 @@ int ParseHiScore(const std::string& text)
 
 std::string FormatHiScore(int value) { return std::to_string(value); }
 
-int ReadHiScore(const std::string& fileName)
-{
-    std::string text;
-    return ReadRegularFile(fileName, text) ? ParseHiScore(text) : 0;
-}
-
 bool WriteHiScore(int value, const std::string& fileName) { return ReplaceFileSafely(fileName, FormatHiScore(value)); }
 
 int LoadHiScore(const std::string& fileName)

@@ -9,8 +9,6 @@ int ParseHiScore(const std::string& text);
 // The number in decimal, nothing else: the whole file as it is written.
 std::string FormatHiScore(int value);
 
-// The high score in the file; 0 when it is missing or is no regular file.
-int ReadHiScore(const std::string& fileName = HISCORE_FILE);
 // Replaces the file safely (see ReplaceFileSafely), so a crash or a full
 // disk leaves the old value; false when it could not be written.
 bool WriteHiScore(int value, const std::string& fileName = HISCORE_FILE);

@@ -50,7 +50,6 @@ bool Inside(const Extent& e)
     return e.left >= GRID_MIN_X && e.right < GRID_MAX_X && e.top >= GRID_MIN_Y && e.bottom < GRID_MAX_Y;
 }
 
-bool fullScanForTests = false;
 bool editedSinceBuild = true;
 TileGrid theGrid;
 // Scratch lists of the walks, reused so that no frame allocates; one pair
@@ -163,10 +162,8 @@ TileGrid& CheckedGridOf(const std::vector<Tile*>& tiles)
 
 void TilesEdited() { editedSinceBuild = true; }
 
-void UseFullTileScanForTests(bool fullScan) { fullScanForTests = fullScan; }
-
 TileWalk::TileWalk(const std::vector<Tile*>& tiles, CollidableThing& thing)
-    : tiles(tiles), thing(thing), grid(fullScanForTests ? nullptr : &GridOf(tiles))
+    : tiles(tiles), thing(thing), grid(&GridOf(tiles))
 {
     if (walksInProgress == candidateLists.size())
     {
@@ -176,8 +173,7 @@ TileWalk::TileWalk(const std::vector<Tile*>& tiles, CollidableThing& thing)
     candidates = &candidateLists[walksInProgress];
     boxesSeen = &boxLists[walksInProgress];
     ++walksInProgress;
-    if (grid)
-        Find(-1);
+    Find(-1);
 }
 
 TileWalk::~TileWalk() { --walksInProgress; }
@@ -201,12 +197,6 @@ static bool SameBoxes(const std::vector<SDL_Rect>& a, const std::vector<SDL_Rect
 
 Tile* TileWalk::Next()
 {
-    if (!grid)
-    {
-        // The full scan: every tile, reading the boxes as they are.
-        ++current;
-        return static_cast<size_t>(current) < tiles.size() ? tiles[current] : nullptr;
-    }
     if (current >= 0 && !SameBoxes(*boxesSeen, thing.GetCollisionBoxes()))
         Find(current);
     if (next >= candidates->size())

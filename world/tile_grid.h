@@ -81,7 +81,3 @@ void ForEachTileNear(const std::vector<Tile*>& tiles, CollidableThing& thing, Vi
     while (Tile* t = walk.Next())
         visit(t);
 }
-
-// For tests only: the walk visits every tile of the list, the way the
-// passes did before the grid, so that the two can be run side by side.
-void UseFullTileScanForTests(bool fullScan);

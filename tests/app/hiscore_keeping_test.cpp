@@ -16,11 +16,11 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// Start-up's load of a high score of 500 made unreadable or unwritable,
-// then a store of 900: a file the game cannot read is the player's and is
-// never written over; a failed write is told. Root reads a file of mode
-// 0200, so a loop of links stands for the unreadable file (both fail the
-// same way: there, but not read).
+// Start-up's load of a high score of 500 made unreadable or unwritable (or
+// reached through a link), then a store of 900: a file the game cannot read
+// is the player's and is never written over; a failed write is told. Root
+// reads a file of mode 0200, so a loop of links stands for the unreadable
+// file (both fail the same way: there, but not read).
 TEST(HiScoreKeeping, AFileThatCannotBeReadIsKeptAndAFailedWriteIsTold)
 {
     const struct
@@ -29,6 +29,8 @@ TEST(HiScoreKeeping, AFileThatCannotBeReadIsKeptAndAFailedWriteIsTold)
         const char* result;
     } cases[] = {
         {[] {}, "0 stored, 0 lines; 900"},
+        {[] { fs::rename(HISCORE_FILE, "hiscore_target"), fs::create_symlink("hiscore_target", HISCORE_FILE); },
+         "500 stored, 0 lines; link"},
         {[] { fs::remove(HISCORE_FILE), fs::create_symlink(HISCORE_FILE, HISCORE_FILE); }, "0 kept, 1 lines; link"},
         {[] { fs::permissions(HISCORE_FILE, fs::perms(0444)); }, "500 kept, 1 lines; 500"},
         {[] { fs::remove(HISCORE_FILE), mkfifo(HISCORE_FILE, 0666); }, "0 kept, 1 lines; FIFO"},

@@ -17,25 +17,15 @@ void FakePlayState() {} // stands in for play, which these tests never run
 const StateFunction M = MenuState, F = FakePlayState, P = PauseState, Q = QuitToMenuState, D = QuitToDosState;
 const Uint32 BLACK = 0, BLUE = 0x0000FF, RED = 0xFF0000, WHITE = 0xFFFFFF;
 
-using States = std::vector<StateFunction>;
-
-States Stack()
-{
-    States entries;
-    for (auto copy = StateStack; !copy.empty(); copy.pop())
-        entries.insert(entries.begin(), copy.top().StatePointer);
-    return entries;
-}
-
 // Each row starts with level 7 and a level clock running at 1234 ms, on a
 // black screen, and runs the top state of before with keys (see Press). Then
 // come the stack, the level, the colours of the header and the highlighted
 // option shown, the paced frames and the events never looked at.
 struct Transition
 {
-    States before;
+    Stack_t before;
     const char* keys;
-    States after;
+    Stack_t after;
     int level;
     Uint32 header, on, frames;
     int left;

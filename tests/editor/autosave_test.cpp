@@ -60,7 +60,6 @@ TEST_F(EditorTest, RecoveryIsOfferedOnlyForAWholeAutosaveOfAnotherLevelAndBefore
         {"another level", LEVEL, text(EDITED), {offer}},
         {"another level, no levelmap0", nullptr, text(EDITED), {offer}},
         {"cut inside a record", LEVEL, text("Rat\n0 900\nTerrain\n0 30"), {unreadable}},
-        {"cut inside a tag", LEVEL, text("Rat\n0 900\nTerr"), {unreadable}},
         {"empty", LEVEL, text(""), {unreadable}},
         {"a folder", LEVEL, [] { mkdir(AUTOSAVE, 0755); }, {unreadable}},
         {"a FIFO", LEVEL, [] { mkfifo(AUTOSAVE, 0644); }, {unreadable}},

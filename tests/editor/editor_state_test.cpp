@@ -76,18 +76,11 @@ TEST_F(EditorTest, EnteringLoadsTheLevelAndTheEditorTakesOneEventAFrame)
     EXPECT_TRUE(IsTopState(QuitToDosState));
 }
 
-// The screen's bytes, to find the first row a dialog changed.
-std::vector<Uint8> Screenshot()
-{
-    const Uint8* pixels = static_cast<const Uint8*>(screen->pixels);
-    return std::vector<Uint8>(pixels, pixels + screen->pitch * screen->h);
-}
-
 // The first row that differs, and how many of its bytes do: a box's edge
 // changes a run of them.
 std::pair<int, int> FirstChangedRow(const std::vector<Uint8>& was)
 {
-    const std::vector<Uint8> now = Screenshot();
+    const std::vector<Uint8> now = SurfaceBytes(screen);
     const int row = int(std::mismatch(was.begin(), was.end(), now.begin()).first - was.begin()) / screen->pitch;
     int changed = 0;
     for (int i = row * screen->pitch; i < (row + 1) * screen->pitch && i < int(now.size()); ++i)
@@ -127,7 +120,7 @@ TEST_F(EditorTest, QuitDialogSavesOrNotAndAFailedSaveSaysSoOverTheEditor)
         PushState(EditorState);
         PushKeyPress(SDLK_ESCAPE);
         RunEditor(ReadEditorInput); // one frame drawn, then the quit dialog is pushed
-        const std::vector<Uint8> editor = Screenshot();
+        const std::vector<Uint8> editor = SurfaceBytes(screen);
         PushChoice(c.downs);
         if (c.blocked)
             PushKeyPress(SDLK_RETURN); // acknowledges "Could Not Save Level"
@@ -155,14 +148,10 @@ const Uint32 YELLOW = 0xFFFF05, BACK = 0x0A141E;
 
 bool All(int x, int y, int w, int h, Uint32 rgb)
 {
-    Uint8 r, g, b;
     for (int j = y; j < y + h; ++j)
         for (int i = x; i < x + w; ++i)
-        {
-            GetPixelRGB(screen, i, j, r, g, b);
-            if (static_cast<Uint32>(r << 16 | g << 8 | b) != rgb)
+            if (PixelRGB(screen, i, j) != rgb)
                 return false;
-        }
     return true;
 }
 

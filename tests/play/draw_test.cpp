@@ -1,4 +1,3 @@
-#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include "play/draw.h"
@@ -7,9 +6,8 @@
 // Which column of the test background a screen pixel shows (-1: none).
 static int ScreenColumnSource(int screenX, int screenY = 100)
 {
-    Uint8 r, g, b;
-    GetPixelRGB(screen, screenX, screenY, r, g, b);
-    return b == 77 ? r | g << 8 : -1;
+    const Uint32 rgb = PixelRGB(screen, screenX, screenY);
+    return (rgb & 0xFF) == 77 ? int(rgb >> 16 | (rgb & 0xFF00)) : -1;
 }
 
 static void FillScreen(Uint8 r, Uint8 g, Uint8 b) { SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, r, g, b)); }
@@ -36,8 +34,7 @@ static bool HudShows(const std::function<void()>& draw, const std::vector<HudTex
         SDL_BlitSurface(rendered, nullptr, expected, &at);
         SDL_FreeSurface(rendered);
     }
-    bool same = expected->pitch == screen->pitch &&
-                memcmp(expected->pixels, screen->pixels, size_t(screen->pitch) * screen->h) == 0;
+    const bool same = SurfaceBytes(expected) == SurfaceBytes(screen);
     SDL_FreeSurface(expected);
     return same;
 }
@@ -133,18 +130,14 @@ TEST_F(DrawTest, TheLevelClockCostsALifeAt401WholeSeconds)
 TEST_F(DrawTest, EverySecondFrameIsDrawnHudAndAll)
 {
     StartLevel(Rec("Rat", 100, STANDING_Y) + Floor(FLOOR_ROW, 0, 10));
-    auto pixels = [] {
-        const Uint8* p = static_cast<const Uint8*>(screen->pixels);
-        return std::vector<Uint8>(p, p + screen->pitch * screen->h);
-    };
     FillScreen(9, 8, 7);
-    const std::vector<Uint8> untouched = pixels();
+    const std::vector<Uint8> untouched = SurfaceBytes(screen);
     frameCount = 1;
     PlayFrame(ReadLiveInput(true), true);
-    EXPECT_TRUE(pixels() == untouched) << "an odd frame was drawn";
+    EXPECT_TRUE(SurfaceBytes(screen) == untouched) << "an odd frame was drawn";
     frameCount = 2;
     PlayFrame(ReadLiveInput(true), true);
-    const std::vector<Uint8> drawn = pixels();
+    const std::vector<Uint8> drawn = SurfaceBytes(screen);
     DrawGame();
-    EXPECT_TRUE(drawn != untouched && drawn != pixels()) << "no frame drawn, or drawn without its HUD";
+    EXPECT_TRUE(drawn != untouched && drawn != SurfaceBytes(screen)) << "no frame drawn, or drawn without its HUD";
 }

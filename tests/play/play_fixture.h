@@ -38,8 +38,6 @@ const int FLOOR_ROW = 5;
 const int FLOOR_Y = 32 * (30 - FLOOR_ROW);
 const int STANDING_Y = FLOOR_Y - RAT_HEIGHT;
 
-using Stack_t = std::vector<StateFunction>;
-
 // Every test starts from a fresh game on the fake clock: no states, an empty
 // world, a rat that no level has placed, frame 0.
 class PlayTest : public ::testing::Test
@@ -84,13 +82,5 @@ protected:
         for (int i = 0; i < n && going; ++i, ++frameCount, AdvanceFakeClock(20))
             going = PlayFrame(ReadLiveInput(true), false);
         return going;
-    }
-
-    static Stack_t Stack()
-    {
-        Stack_t states;
-        for (auto copy = StateStack; !copy.empty(); copy.pop())
-            states.insert(states.begin(), copy.top().StatePointer);
-        return states;
     }
 };

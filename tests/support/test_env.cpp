@@ -32,13 +32,6 @@ bool StartGame()
 
 void HoldKey(SDLKey key, bool down) { SDL_GetKeyState(NULL)[key] = down; }
 
-void ReleaseAllKeys()
-{
-    int count = 0;
-    Uint8* keys = SDL_GetKeyState(&count);
-    std::memset(keys, 0, count);
-}
-
 void PushKeyPress(SDLKey key)
 {
     for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP})
@@ -64,6 +57,14 @@ void DrainEvents()
         ;
 }
 
+Stack_t Stack()
+{
+    Stack_t states;
+    for (auto copy = StateStack; !copy.empty(); copy.pop())
+        states.insert(states.begin(), copy.top().StatePointer);
+    return states;
+}
+
 void ResetGameState()
 {
     while (!StateStack.empty())
@@ -72,7 +73,9 @@ void ResetGameState()
     FinishAutosave();
     ClearWorld();
     DrainEvents();
-    ReleaseAllKeys();
+    int keyCount = 0;
+    Uint8* keys = SDL_GetKeyState(&keyCount);
+    std::memset(keys, 0, keyCount); // no key held
     score = 0;
     level = 1;
     gameTimer.Stop();
@@ -100,7 +103,7 @@ void RemoveFakeClock()
     VEK_SetDelaySink(nullptr);
 }
 
-void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& b)
+Uint32 PixelRGB(SDL_Surface* surface, int x, int y)
 {
     SDL_LockSurface(surface);
     const int bpp = surface->format->BytesPerPixel;
@@ -112,14 +115,15 @@ void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& 
                          : SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2])
                                                            : (p[0] | p[1] << 8 | p[2] << 16);
     SDL_UnlockSurface(surface);
+    Uint8 r, g, b;
     SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+    return Uint32(r) << 16 | g << 8 | b;
 }
 
-Uint32 PixelRGB(SDL_Surface* surface, int x, int y)
+std::vector<Uint8> SurfaceBytes(SDL_Surface* surface)
 {
-    Uint8 r, g, b;
-    GetPixelRGB(surface, x, y, r, g, b);
-    return Uint32(r) << 16 | g << 8 | b;
+    const Uint8* bytes = static_cast<const Uint8*>(surface->pixels);
+    return std::vector<Uint8>(bytes, bytes + surface->pitch * surface->h);
 }
 
 int CountColour(SDL_Surface* surface, Uint32 rgb)
@@ -141,9 +145,3 @@ std::string ReadFile(const std::string& name)
 void WriteFile(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
 
 bool FileExists(const std::string& name) { return std::ifstream(name).good(); }
-
-void CopyShippedLevels()
-{
-    for (int slot : {1, 2})
-        WriteFile(LevelFileName(slot), ReadFile(std::string(BINARY_DIR) + "/levels/" + LevelFileName(slot)));
-}

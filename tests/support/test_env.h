@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL.h>
 #include <string>
+#include <vector>
+#include "app/state_stack.h"
 
 // The headless test harness. main() puts every test program in a fresh
 // temporary working folder holding the generated assets, with SDL's dummy
@@ -16,15 +18,19 @@ bool StartGame();
 
 // Held keys, written straight into SDL's key-state array.
 void HoldKey(SDLKey key, bool down = true);
-void ReleaseAllKeys();
 // Queues a key press (and release) event.
 void PushKeyPress(SDLKey key);
 void PushQuitEvent();
 // Drops every queued event.
 void DrainEvents();
 
-// Empties the state stack and the world lists, and resets the play
-// globals, so that one test cannot leak into the next.
+// The state stack, bottom first.
+using Stack_t = std::vector<StateFunction>;
+Stack_t Stack();
+
+// Empties the state stack, the world lists and the event queue, lets go of
+// every key and resets the play globals, so that one test cannot leak into
+// the next.
 void ResetGameState();
 
 // A fake millisecond clock for the game's timers and pacing: while it is
@@ -33,10 +39,10 @@ void InstallFakeClock(Uint32 startMs = 1000);
 void AdvanceFakeClock(Uint32 ms);
 void RemoveFakeClock();
 
-// Reads a pixel of a surface as red, green, blue.
-void GetPixelRGB(SDL_Surface* surface, int x, int y, Uint8& r, Uint8& g, Uint8& b);
 // A pixel of a surface as 0xRRGGBB.
 Uint32 PixelRGB(SDL_Surface* surface, int x, int y);
+// A surface's pixel bytes, row by row, padding and all.
+std::vector<Uint8> SurfaceBytes(SDL_Surface* surface);
 // How many pixels of a surface have the colour 0xRRGGBB.
 int CountColour(SDL_Surface* surface, Uint32 rgb);
 
@@ -44,6 +50,3 @@ int CountColour(SDL_Surface* surface, Uint32 rgb);
 std::string ReadFile(const std::string& name);
 void WriteFile(const std::string& name, const std::string& contents);
 bool FileExists(const std::string& name);
-// The shipped levels ("levelmap1", "levelmap2") as the build compiled them,
-// copied into the test's folder.
-void CopyShippedLevels();

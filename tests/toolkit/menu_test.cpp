@@ -55,8 +55,6 @@ TEST_F(ToolkitTest, MenuTakesOneEventPerCallAndKeepsTheHighlightOnAnOption)
         int selected;
     };
     const KeyCase table[] = {
-        {"Up on the first", 3, {SDLK_UP, SDLK_RETURN}, {-1, 0}, 0},
-        {"Down on the last", 3, {SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_RETURN}, {-1, -1, -1, 2}, 2},
         {"one option", 1, {SDLK_DOWN, SDLK_UP, SDLK_RETURN}, {-1, -1, 0}, 0},
         {"headers only", 0, {SDLK_DOWN, SDLK_RETURN}, {-1, 0}, 0},
         {"queued", 4, {SDLK_DOWN, SDLK_DOWN, SDLK_UP, SDLK_ESCAPE, SDLK_RETURN, SDLK_DOWN}, {-1, -1, -1, -1, 1, -1}, 2},
@@ -76,14 +74,6 @@ TEST_F(ToolkitTest, MenuTakesOneEventPerCallAndKeepsTheHighlightOnAnOption)
         EXPECT_EQ(-1, menu.AcceptChoice(ev)); // nothing left
         EXPECT_EQ(c.selected, menu.GetSelected());
     }
-    // Return right after Reset chooses the first option.
-    VekMenu menu = MenuOf(3);
-    for (SDLKey key : {SDLK_DOWN, SDLK_RETURN})
-        PushKeyPress(key);
-    menu.AcceptChoice(ev);
-    menu.Reset();
-    EXPECT_EQ(-1, menu.AcceptChoice(ev));
-    EXPECT_EQ(0, menu.AcceptChoice(ev));
 }
 
 TEST_F(ToolkitTest, MenuStacksHeadersFromTheTopAndOptionsFromTheBottom)

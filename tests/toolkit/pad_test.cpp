@@ -9,8 +9,7 @@ struct PadTest : ToolkitTest
     void TearDown() override
     {
         VEK_PadReleaseAll();
-        DrainEvents();
-        ReleaseAllKeys();
+        ResetGameState();
         VEK_SetPadContext(VEK_PAD_MENU);
         ToolkitTest::TearDown();
     }
