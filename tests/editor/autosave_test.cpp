@@ -1,3 +1,4 @@
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
@@ -6,6 +7,7 @@
 #include "editor/autosave.h"
 #include "editor/recovery.h"
 #include "tests/editor/editor_fixture.h"
+#include "toolkit/vek_signals.h"
 
 namespace
 {
@@ -79,6 +81,54 @@ TEST_F(EditorTest, RecoveryIsOfferedOnlyForAWholeAutosaveOfAnotherLevelAndBefore
         EXPECT_EQ(EnterEditor(), c.shown);
         EXPECT_EQ(Kind(AUTOSAVE), before);
         EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), c.level ? c.level : "");
+        ResetGameState();
+    }
+}
+
+// The answers: "Yes" opens the autosave's level, unsaved; "No" sets the
+// autosave aside and opens "levelmap0"; an autosave that cannot be set
+// aside is kept, and said so; a request to end the program answers nothing.
+TEST_F(EditorTest, RecoveryAnswersOpenTheEditsOrSetThemAsideAndNeverWriteTheLevel)
+{
+    VEK_CatchTerminationSignals();
+    const struct
+    {
+        const char* what;
+        std::vector<SDLKey> keys;
+        bool folderInTheWay, terminate;
+        const char *editing, *autosave, *discarded;
+    } cases[] = {
+        {"Yes", {SDLK_RETURN}, false, false, EDITED, EDITED, ""},
+        {"No", {SDLK_DOWN, SDLK_RETURN}, false, false, LEVEL, "", EDITED},
+        {"No, a folder at the discarded name", {SDLK_DOWN, SDLK_RETURN, SDLK_RETURN}, true, false, LEVEL, EDITED, ""},
+        {"a termination request", {SDLK_RETURN}, false, true, LEVEL, EDITED, ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(EDITOR_DISCARDED_FILE);
+        WriteFile(EDITOR_LEVEL_FILE, LEVEL);
+        WriteFile(AUTOSAVE, EDITED);
+        if (c.folderInTheWay)
+            mkdir(EDITOR_DISCARDED_FILE, 0755);
+        PushState(EditorState);
+        PreEdit();
+        ASSERT_TRUE(IsTopState(RecoverEditsState));
+        for (SDLKey key : c.keys)
+            PushKeyPress(key);
+        if (c.terminate)
+            std::raise(SIGTERM);
+        RecoverEditsState();
+        VEK_ForgetTerminationRequest();
+        SDL_Event e;
+        // The Return behind a termination request only keeps a fault from hanging the test.
+        EXPECT_TRUE(c.terminate || SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_EVENTMASK(SDL_KEYDOWN)) == 0);
+        EXPECT_TRUE(IsTopState(EditorState));
+        EXPECT_EQ(LevelFileText(), c.editing);
+        EXPECT_EQ(ReadFile(EDITOR_LEVEL_FILE), LEVEL);
+        EXPECT_EQ(ReadFile(AUTOSAVE), c.autosave);
+        EXPECT_EQ(ReadFile(EDITOR_DISCARDED_FILE), c.discarded);
+        DrainEvents();
         ResetGameState();
     }
 }
