@@ -163,10 +163,12 @@ void EditHistory::Record(EditStep step)
 }
 
 // Moves the last step of from to to, applying it to the lists one way:
-// undo takes a step back, redo does it again. Checked first, so a list
-// found other than the step left it ends the history instead.
+// undo takes a step back, redo does it again, and a moved start goes to
+// the step's place on that side. Checked first, so a list found other than
+// the step left it ends the history instead.
 template <typename From, typename To, typename Check, typename Apply>
-static bool MoveStep(From& from, To& to, const LevelLists& lists, Check fits, Apply apply, int& cellX, int& cellY)
+static bool MoveStep(From& from, To& to, const LevelLists& lists, Check fits, Apply apply, RatPlace EditStep::*ratPlace,
+                     int& cellX, int& cellY)
 {
     EditStep& step = from.back();
     if (!fits(lists.tiles, step.tiles) || !fits(lists.cheeses, step.cheeses) || !fits(lists.guys, step.guys))
@@ -174,6 +176,8 @@ static bool MoveStep(From& from, To& to, const LevelLists& lists, Check fits, Ap
     apply(lists.tiles, step.tiles);
     apply(lists.cheeses, step.cheeses);
     apply(lists.guys, step.guys);
+    if (step.movesRat)
+        PutRat(lists.rat, step.*ratPlace);
     cellX = step.cellX;
     cellY = step.cellY;
     to.push_back(std::move(step));
@@ -185,36 +189,24 @@ bool EditHistory::Undo(int& cellX, int& cellY)
 {
     if (done.empty())
         return false;
-    const bool movesRat = done.back().movesRat;
-    const RatPlace before = done.back().ratBefore;
     auto fits = [](const auto& list, const auto& change) { return EndsWith(list, change); };
     auto apply = [](auto& list, const auto& change) { TakeBack(list, change); };
-    if (!MoveStep(done, undone, lists, fits, apply, cellX, cellY))
-    {
-        Clear();
-        return false;
-    }
-    if (movesRat)
-        PutRat(lists.rat, before);
-    return true;
+    if (MoveStep(done, undone, lists, fits, apply, &EditStep::ratBefore, cellX, cellY))
+        return true;
+    Clear();
+    return false;
 }
 
 bool EditHistory::Redo(int& cellX, int& cellY)
 {
     if (undone.empty())
         return false;
-    const bool movesRat = undone.back().movesRat;
-    const RatPlace after = undone.back().ratAfter;
     auto fits = [](const auto& list, const auto& change) { return HoldsRemoved(list, change); };
     auto apply = [](auto& list, const auto& change) { DoAgain(list, change); };
-    if (!MoveStep(undone, done, lists, fits, apply, cellX, cellY))
-    {
-        Clear();
-        return false;
-    }
-    if (movesRat)
-        PutRat(lists.rat, after);
-    return true;
+    if (MoveStep(undone, done, lists, fits, apply, &EditStep::ratAfter, cellX, cellY))
+        return true;
+    Clear();
+    return false;
 }
 
 void EditHistory::DropDone(EditStep& step)
